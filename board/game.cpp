@@ -1,0 +1,47 @@
+// Start-up of the main window and the score.
+#include "board/game.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace kaldora {
+
+namespace {
+constexpr Rgb kPaleGreen{230, 255, 230};
+}  // namespace
+
+Game::Game(Ports ports, Random& random) : ports_(ports), random_(random), board_(ports.squares) {}
+
+void Game::Form_Load() {
+  m_.FarbFaktor = Fixed4{71800};
+  m_.Punkte5er = 4;
+  m_.Punkte9er = 17;
+  m_.Punkte = 0;
+  ShowScore();
+  for (int n = 0; n < kSquares; ++n)
+    board_.SetBackColor(n, kPaleGreen);
+  ports_.window.SetTitleForeColor(kPaleGreen);
+  ports_.window.SetCanvasBackColor(kPaleGreen);
+  ports_.window.CentreOnScreen();
+  m_.TonEin = true;
+  TonAbspielen("sounds\\sound1.wav", kAsync);
+}
+
+void Game::TonAbspielen(std::string_view name, std::int32_t flags) {
+  if (!m_.TonEin)
+    return;
+  ports_.sound.Play(name, flags);
+}
+
+// The score is 16 bits wide; it stops at the largest value rather than turning negative.
+void Game::AddPoints(std::int16_t award) {
+  const int sum = std::min<int>(m_.Punkte + award, std::numeric_limits<std::int16_t>::max());
+  m_.Punkte = static_cast<std::int16_t>(sum);
+}
+
+void Game::ShowScore() {
+  ports_.window.SetScoreText(std::to_string(m_.Punkte));
+}
+
+}  // namespace kaldora
