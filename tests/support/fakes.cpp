@@ -1,0 +1,139 @@
+// Recording fakes and board text.
+#include "tests/support/fakes.h"
+
+#include <stdexcept>
+
+namespace kaldora::testing {
+
+namespace {
+
+std::string Colour(Rgb c) {
+  return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+}
+
+constexpr std::string_view kLetters = "ROYGCBMJ*X";  // index = source picture
+
+}  // namespace
+
+void FakeDisplay::ShowPicture(int n, const SourceImage* p) {
+  calls.push_back("picture " + std::to_string(n) + " " +
+                  (p == nullptr ? std::string("-") : std::to_string(p->index)));
+}
+void FakeDisplay::SetDragMode(int n, int mode) {
+  calls.push_back("drag " + std::to_string(n) + " " + std::to_string(mode));
+}
+void FakeDisplay::SetEnabled(int n, bool enabled) {
+  calls.push_back("enabled " + std::to_string(n) + " " + (enabled ? "1" : "0"));
+}
+void FakeDisplay::SetBackColor(int n, Rgb c) {
+  calls.push_back("back " + std::to_string(n) + " " + Colour(c));
+}
+
+void FakeWindow::SetScoreText(std::string_view text) {
+  score = text;
+  calls.push_back("score " + score);
+}
+void FakeWindow::SetTitleForeColor(Rgb c) {
+  calls.push_back("title fore " + Colour(c));
+}
+void FakeWindow::SetCanvasBackColor(Rgb c) {
+  calls.push_back("canvas back " + Colour(c));
+}
+void FakeWindow::CentreOnScreen() {
+  calls.push_back("centre");
+}
+void FakeWindow::SetStartVisible(bool visible) {
+  start_visible = visible;
+  calls.push_back(visible ? "start visible" : "start hidden");
+}
+void FakeWindow::FocusStart() {
+  calls.push_back("focus start");
+}
+void FakeWindow::HideInformation() {
+  calls.push_back("hide information");
+}
+void FakeWindow::HideRules() {
+  calls.push_back("hide rules");
+}
+void FakeWindow::EndProgram() {
+  calls.push_back("end program");
+}
+
+void FakeSound::Play(std::string_view name, std::int32_t flags) {
+  calls.push_back(std::string(name) + " " + std::to_string(flags));
+}
+
+void FakeHighscore::SetNewScoreText(std::string_view text) {
+  calls.push_back("score box " + std::string(text));
+}
+void FakeHighscore::ShowNameEntry() {
+  calls.push_back("name entry");
+}
+
+TestGame::TestGame(std::uint64_t seed)
+    : clock(seed), random(clock), game(Ports{display, window, sound, &highscore}, random) {
+  game.Form_Load();
+  ClearRecords();
+}
+
+void TestGame::ClearRecords() {
+  display.calls.clear();
+  window.calls.clear();
+  sound.calls.clear();
+  highscore.calls.clear();
+}
+
+void SetBoard(Board& board, const BoardText& rows) {
+  for (int n = 0; n < kSquares; ++n) {
+    const char c =
+        rows[static_cast<std::size_t>(n / kColumns)].at(static_cast<std::size_t>(n % kColumns));
+    if (c == '.') {
+      board.FeldLeeren(n);
+      continue;
+    }
+    const auto k = kLetters.find(c);
+    if (k == std::string_view::npos)
+      throw std::invalid_argument("unknown square letter");
+    const int source = static_cast<int>(k);
+    if (source < kBurstSource) {
+      board.Colour(n, source);
+    } else if (source == kBurstSource) {
+      board.SetPicture(n, Board::picF(kBurstSource).Picture);
+      board.SetTag(n, code::kMarked);
+      board.SetDragMode(n, 1);
+    } else {
+      board.SetPicture(n, Board::picF(kBlackstoneSource).Picture);
+      board.SetTag(n, code::kBlackstone);
+      board.SetDragMode(n, 0);
+    }
+  }
+}
+
+std::array<std::string, 9> ShowBoard(const Board& board) {
+  std::array<std::string, 9> rows;
+  for (int n = 0; n < kSquares; ++n) {
+    const Square& s = board[n];
+    char c = '?';
+    if (s.Tag == code::kFree) {
+      c = s.Picture == nullptr ? '.' : '?';
+    } else if (s.Picture != nullptr) {
+      const int k = s.Picture->index;
+      const bool matches = k < kBurstSource    ? s.Tag == Board::picF(k).Tag
+                           : k == kBurstSource ? s.Tag == code::kMarked
+                                               : s.Tag == code::kBlackstone;
+      if (matches)
+        c = kLetters[static_cast<std::size_t>(k)];
+    }
+    rows[static_cast<std::size_t>(n / kColumns)] += c;
+  }
+  return rows;
+}
+
+int CountCode(const Board& board, std::string_view tag) {
+  int count = 0;
+  for (int n = 0; n < kSquares; ++n)
+    count += board[n].Tag == tag ? 1 : 0;
+  return count;
+}
+
+}  // namespace kaldora::testing

@@ -1,0 +1,92 @@
+// Recording fakes of the interfaces the game logic talks to, and boards written as text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/game.h"
+
+namespace kaldora::testing {
+
+// Counts up, so that every reseed gets a different but replayable seed.
+class FakeClock final : public Clock {
+ public:
+  explicit FakeClock(std::uint64_t start = 1) : now_(start) {}
+  std::uint64_t Ticks() override { return now_++; }
+
+ private:
+  std::uint64_t now_;
+};
+
+// Records each call as one line, e.g. "picture 5 3", "picture 5 -", "drag 5 1", "enabled 5 0".
+class FakeDisplay final : public SquareDisplay {
+ public:
+  void ShowPicture(int n, const SourceImage* p) override;
+  void SetDragMode(int n, int mode) override;
+  void SetEnabled(int n, bool enabled) override;
+  void SetBackColor(int n, Rgb c) override;
+
+  std::vector<std::string> calls;
+};
+
+// Records each call as one line, e.g. "score 4", "start visible", "focus start", "hide rules".
+class FakeWindow final : public MainWindowView {
+ public:
+  void SetScoreText(std::string_view text) override;
+  void SetTitleForeColor(Rgb c) override;
+  void SetCanvasBackColor(Rgb c) override;
+  void CentreOnScreen() override;
+  void SetStartVisible(bool visible) override;
+  void FocusStart() override;
+  void HideInformation() override;
+  void HideRules() override;
+  void EndProgram() override;
+
+  std::vector<std::string> calls;
+  std::string score;
+  bool start_visible = true;
+};
+
+// Records "name flags", e.g. "sounds\sound2.wav 1".
+class FakeSound final : public SoundOutput {
+ public:
+  void Play(std::string_view name, std::int32_t flags) override;
+  std::vector<std::string> calls;
+};
+
+class FakeHighscore final : public HighscoreEntry {
+ public:
+  void SetNewScoreText(std::string_view text) override;
+  void ShowNameEntry() override;
+  std::vector<std::string> calls;
+};
+
+// A game wired to fakes, after Form_Load, with the fakes' records cleared.
+struct TestGame {
+  explicit TestGame(std::uint64_t seed = 1);
+
+  FakeClock clock;
+  Random random;
+  FakeDisplay display;
+  FakeWindow window;
+  FakeSound sound;
+  FakeHighscore highscore;
+  Game game;
+
+  void ClearRecords();
+};
+
+// Nine strings of nine characters, row 0 first: R O Y G C B M the colours red to magenta, J joker,
+// X blackstone, * a square marked for removal (burst picture, "peng", draggable), . free.
+using BoardText = std::array<std::string_view, 9>;
+
+// Lays out the board as the game itself would have left it; free squares are not draggable.
+void SetBoard(Board& board, const BoardText& rows);
+// The board as nine strings; a square whose picture does not match its code shows as '?'.
+std::array<std::string, 9> ShowBoard(const Board& board);
+int CountCode(const Board& board, std::string_view tag);
+
+}  // namespace kaldora::testing
