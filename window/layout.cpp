@@ -34,8 +34,10 @@ QFont DesignFont(double points, bool bold) {
 // Qt never hands an empty title to X11: it substitutes the application's name. The window class
 // still names the game for task bars; the title itself stays empty, as the game shows none.
 void ClearNativeTitle(QWidget* window) {
+  // Other platforms (offscreen, say) may offer the X11 interface without an X connection.
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr || window->windowHandle() == nullptr)
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+      x11->connection() == nullptr || window->windowHandle() == nullptr)
     return;
   xcb_connection_t* connection = x11->connection();
   const auto id = static_cast<xcb_window_t>(window->windowHandle()->winId());

@@ -1,0 +1,177 @@
+// The main window driven by real mouse and key events under the offscreen platform.
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+#include "tests/support/fakes.h"
+#include "window/form1.h"
+
+namespace kaldora {
+
+struct Rig {
+  testing::FakeClock clock{3};
+  Random random{clock};
+  testing::FakeSound sound;
+  Form1 form{random, sound};
+};
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    rig_ = std::make_unique<Rig>();
+    f().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f()));
+    start_ = f().cmdSpielStarten();
+  }
+  void cleanup() { rig_.reset(); }
+
+  void dragOntoAFreeSquareMovesThePictureAndBringsThreeNewSquares() {
+    Start();
+    const int s = First(true), t = First(false);
+    const QPixmap* dragged = f().picP(s)->picture();
+    QCOMPARE(dragged, f().picture(f().game().board()[s].Picture->index));
+    QTest::mousePress(w(), Qt::LeftButton, {}, At(s));
+    QTest::mouseMove(w(), At(t));
+    QCOMPARE(f().dragImage()->pixmap().cacheKey(), dragged->cacheKey());
+    QCOMPARE(f().dragImage()->geometry().center(), At(t));  // the picture follows the cursor
+    QTest::mouseRelease(w(), Qt::LeftButton, {}, At(t));
+    QVERIFY(!f().dragImage()->isVisible());
+    QCOMPARE(f().picP(t)->picture(), dragged);
+    // Six, not seven: the source was vacated, though one of the new squares may land on it.
+    QCOMPARE(Coloured(), 6);
+  }
+
+  void plainClickOnAColouredSquareIsARefusedMoveThatBringsThreeNewSquares() {
+    Start();
+    const int s = First(true);
+    const QPixmap* before = f().picP(s)->picture();
+    QTest::mouseClick(w(), Qt::LeftButton, {}, At(s));
+    QCOMPARE(f().picP(s)->picture(), before);
+    QCOMPARE(Coloured(), 6);
+  }
+
+  void dragThatEndsOnNoEnabledSquareDoesNothing_data() {
+    QTest::addColumn<QPoint>("where");  // (0, 0): the first free square
+    QTest::addColumn<QString>("disabled");
+    QTest::newRow("gap between columns 0 and 1") << QPoint(99, 48) << "";
+    QTest::newRow("gap between rows 0 and 1") << QPoint(68, 79) << "";
+    QTest::newRow("right of the board") << QPoint(620, 300) << "";
+    QTest::newRow("on the score label") << QPoint(700, 88) << "";
+    QTest::newRow("from a disabled square") << QPoint() << "source";
+    QTest::newRow("onto a disabled square") << QPoint() << "target";
+    QTest::newRow("after the game ended") << QPoint() << "all";
+  }
+  void dragThatEndsOnNoEnabledSquareDoesNothing() {
+    QFETCH(QPoint, where);
+    QFETCH(QString, disabled);
+    Start();
+    Board& board = f().game().board();
+    if (disabled == "all") {
+      for (int n = 0; n < kSquares - 1; ++n)  // no five alike in any line
+        board.Colour(n, (2 * (n / 9) + n % 9) % 7);
+      board.FeldLeeren(kSquares - 1);
+      QTest::mouseClick(w(), Qt::LeftButton, {}, At(0));  // the new square fills the board
+      QCOMPARE(rig_->sound.calls.back(), std::string("sounds\\sound7.wav 0"));
+      for (int n = 0; n < kSquares; ++n)
+        QVERIFY(!f().picP(n)->isEnabled());
+    }
+    const int s = First(true), t = disabled == "all" ? 1 : First(false);
+    if (disabled == "source" || disabled == "target")
+      board.SetEnabled(disabled == "source" ? s : t, false);
+    const QList<const QPixmap*> before = Pictures();
+    const std::vector<std::string> played = rig_->sound.calls;
+    QTest::mousePress(w(), Qt::LeftButton, {}, At(s));
+    QTest::mouseMove(w(), where.isNull() ? At(t) : where);
+    QCOMPARE(f().dragImage()->isVisible(), disabled != "source" && disabled != "all");
+    QTest::mouseRelease(w(), Qt::LeftButton, {}, where.isNull() ? At(t) : where);
+    QVERIFY(!f().dragImage()->isVisible());
+    QCOMPARE(Pictures(), before);
+    QCOMPARE(rig_->sound.calls, played);
+  }
+
+  void startAndPauseByButtonOrAccessKey_data() {
+    QTest::addColumn<bool>("keys");
+    QTest::newRow("buttons") << false;
+    QTest::newRow("Alt+S and Alt+P") << true;
+  }
+  void startAndPauseByButtonOrAccessKey() {
+    QFETCH(bool, keys);
+    f().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f()));
+    const auto press = [&](QPushButton* button, Qt::Key key) {
+      keys ? QTest::keyClick(&f(), key, Qt::AltModifier)
+           : QTest::mouseClick(button, Qt::LeftButton);
+    };
+    press(start_, Qt::Key_S);
+    QTRY_VERIFY(!start_->isVisible());  // an access key animates the click for a moment
+    QCOMPARE(Coloured(), 3);
+    f().lblPunkte()->setText("12");
+    press(f().cmdSpielAbbrechen(), Qt::Key_P);
+    QTRY_VERIFY(start_->isVisible());
+    QVERIFY(start_->hasFocus());
+    QCOMPARE(Coloured(), 0);
+    QCOMPARE(f().lblPunkte()->text(), QString("0"));
+  }
+
+  void controlsSitWhereTheyAreDesigned() {
+    QCOMPARE(f().size(), QSize(800, 600));
+    for (int n = 0; n < kSquares; ++n)
+      QCOMPARE(f().picP(n)->geometry(), QRect(37 + 63 * (n % 9), 17 + 63 * (n / 9), 62, 62));
+    const std::pair<QWidget*, QRect> controls[] = {
+        {f().lblKaldora(), {9330, 330, 2415, 510}},
+        {f().lblPunkte(), {9840, 1050, 1350, 555}},
+        {f().picCanvas(), {9345, 1890, 2280, 2280}},
+        {start_, {9525, 4425, 1950, 330}},
+        {f().cmdSpielAbbrechen(), {9525, 4830, 1950, 330}},
+        {f().cmdProgrammBeenden(), {9525, 8070, 1950, 330}},
+        {f().txtSpielregeln(), {465, 195, 8655, 8610}},
+        {f().txtInformation(), {540, 210, 8550, 8550}},
+    };
+    for (const auto& [widget, t] : controls)
+      QCOMPARE(widget->geometry(), QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
+  }
+
+  void scoreLabelIsBold24PointInARealFamily() {
+    const QFontInfo resolved(f().lblPunkte()->font());
+    QVERIFY(f().lblPunkte()->font().bold() && resolved.bold());
+    QCOMPARE(f().lblPunkte()->font().pointSizeF(), 24.0);
+    QVERIFY(qAbs(resolved.pointSizeF() - 24.0) < 0.5);
+    QVERIFY2(QFontDatabase::families().contains(resolved.family()), qPrintable(resolved.family()));
+  }
+
+ private:
+  Form1& f() { return rig_->form; }
+  QWindow* w() { return f().windowHandle(); }
+  QPoint At(int n) { return f().picP(n)->geometry().center(); }
+  QList<const QPixmap*> Pictures() {
+    QList<const QPixmap*> shown;
+    for (int n = 0; n < kSquares; ++n)
+      shown.append(f().picP(n)->picture());
+    return shown;
+  }
+  int Coloured() { return static_cast<int>(kSquares - Pictures().count(nullptr)); }
+  int First(bool coloured) {
+    int n = 0;
+    while (n < kSquares && (f().picP(n)->picture() != nullptr) != coloured)
+      ++n;
+    return n;
+  }
+  void Start() {
+    QTest::mouseClick(start_, Qt::LeftButton);
+    QCOMPARE(Coloured(), 3);
+  }
+
+  std::unique_ptr<Rig> rig_;
+  QPushButton* start_ = nullptr;
+};
+
+}  // namespace kaldora
+
+QTEST_MAIN(kaldora::Form1Test)
+#include "form1_test.moc"
