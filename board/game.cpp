@@ -11,7 +11,11 @@ namespace {
 constexpr Rgb kPaleGreen{230, 255, 230};
 }  // namespace
 
-Game::Game(Ports ports, Random& random) : ports_(ports), random_(random), board_(ports.squares) {}
+Game::Game(Ports ports, Random& random)
+    : ports_(ports),
+      random_(random),
+      board_(ports.squares),
+      tree_(random, ports.canvas, ports.events) {}
 
 void Game::Form_Load() {
   m_.FarbFaktor = Fixed4{71800};
@@ -23,21 +27,30 @@ void Game::Form_Load() {
     board_.SetBackColor(n, kPaleGreen);
   ports_.window.SetTitleForeColor(kPaleGreen);
   ports_.window.SetCanvasBackColor(kPaleGreen);
+  RahmenZeichnen();
   ports_.window.CentreOnScreen();
+  NeuerBaum();
   m_.TonEin = true;
   TonAbspielen("sounds\\sound1.wav", kAsync);
 }
 
-void Game::TonAbspielen(std::string_view name, std::int32_t flags) {
-  if (!m_.TonEin)
-    return;
-  ports_.sound.Play(name, flags);
+void Game::NeuerBaum() {
+  cmdGo_Click();
+}
+
+void Game::cmdGo_Click() {
+  tree_.cmdGo_Click();
 }
 
 // The score is 16 bits wide; it stops at the largest value rather than turning negative.
 void Game::AddPoints(std::int16_t award) {
   const int sum = std::min<int>(m_.Punkte + award, std::numeric_limits<std::int16_t>::max());
   m_.Punkte = static_cast<std::int16_t>(sum);
+}
+
+void Game::SetAllEnabled(bool enabled) {
+  for (int n = 0; n < kSquares; ++n)
+    board_.SetEnabled(n, enabled);
 }
 
 void Game::ShowScore() {

@@ -8,6 +8,7 @@
 #include "board/board.h"
 #include "board/random.h"
 #include "control/sound.h"
+#include "tree/tree.h"
 
 namespace kaldora {
 
@@ -32,19 +33,39 @@ struct Module1 {
   bool TonEin = false;
 };
 
-// The controls of the main window other than the squares, as far as the logic touches them.
+enum class Panel { Rules, Information };  // txtSpielregeln, txtInformation
+
+// The main window itself and its controls other than the squares, as far as the logic touches
+// them.
 class MainWindowView {
  public:
   virtual ~MainWindowView() = default;
+  // Changing the window's background erases every line drawn on it.
+  virtual void SetBackColor(Rgb colour) = 0;
+  // A one-pixel horizontal or vertical line on the window's surface, in window pixels, from its
+  // start point up to but not including its end point. It stays until the background changes.
+  virtual void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) = 0;
   virtual void SetScoreText(std::string_view text) = 0;  // lblPunkte
   virtual void SetTitleForeColor(Rgb colour) = 0;        // lblKaldora
-  virtual void SetCanvasBackColor(Rgb colour) = 0;       // picCanvas
+  virtual void SetTitleBackColor(Rgb colour) = 0;
+  virtual void SetCanvasBackColor(Rgb colour) = 0;  // picCanvas
   virtual void CentreOnScreen() = 0;
   virtual void SetStartVisible(bool visible) = 0;  // cmdSpielStarten
   virtual void FocusStart() = 0;
-  virtual void HideInformation() = 0;  // txtInformation
-  virtual void HideRules() = 0;        // txtSpielregeln
+  virtual bool PanelVisible(Panel panel) const = 0;
+  virtual void SetPanelVisible(Panel panel, bool visible) = 0;
+  virtual std::string SoundCaption() const = 0;  // cmdTonEinschaltenAusschalten
+  virtual void SetSoundCaption(std::string_view caption) = 0;
   virtual void EndProgram() = 0;
+};
+
+// tmrTimer: once enabled, it ticks (tmrTimer_Timer) after 400 milliseconds, and again every 400
+// milliseconds until it is disabled. Enabling it while it is enabled changes nothing.
+class GameTimer {
+ public:
+  virtual ~GameTimer() = default;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool Enabled() const = 0;
 };
 
 // Where a qualifying final score goes: the hidden eleventh row of the highscore window and the
@@ -60,6 +81,9 @@ struct Ports {
   SquareDisplay& squares;
   MainWindowView& window;
   SoundOutput& sound;
+  GameTimer& timer;
+  TreeCanvas& canvas;
+  EventPump& events;
   HighscoreEntry* highscore = nullptr;  // none: a qualifying score opens nothing
 };
 
@@ -84,11 +108,25 @@ class Game {
   void QuadrateUnten();
   void Neufelder();
   void ZufallsFarbe();
+  void FarbeAufloesen();
   void ZufallsStein();
+  void tmrTimer_Timer();
+
+  void NeuerBaum();
+  void cmdGo_Click();
+
+  void RahmenZeichnen();
+  void cmdFelderGrundfarbe_Click();
+  void cmdSpielregeln_Click();
+  void txtSpielregeln_Click();
+  void cmdInformation_Click();
+  void txtInformation_Click();
+  void cmdTonEinschaltenAusschalten_Click();
 
   void TonAbspielen(std::string_view name, std::int32_t flags);
 
   Board& board() { return board_; }
+  TreeDrawing& tree() { return tree_; }
   const Board& board() const { return board_; }
   Module1& state() { return m_; }
   const Module1& state() const { return m_; }
@@ -98,6 +136,7 @@ class Game {
 
  private:
   std::int32_t Sum(int first, int step, int count) const;
+  std::int32_t SumBlock(int s) const;
 
   void SpalteLeeren(int s);
   void ZeileLeeren(int s);
@@ -107,8 +146,15 @@ class Game {
   void ZeilenTreffer();
   void DiagonalenTreffer();
   void Treffer5er();
+  void QuadratLeeren(int s);
+  void QuadrateObenTreffer();
+  void QuadrateUntenTreffer();
+  void Treffer9er();
+  // Marks every square that shows the picture of source c and starts the timer that empties them.
+  void DissolveColour(int c);
 
   void AddPoints(std::int16_t award);
+  void SetAllEnabled(bool enabled);
   void ShowScore();
   void DrawColour();
   // The end of a game on a full board: sound, frozen board, and the name entry for a good score.
@@ -118,10 +164,12 @@ class Game {
   Random& random_;
   Board board_;
   Module1 m_;
+  TreeDrawing tree_;
 
   std::array<std::int32_t, 45> Summen5er{};
   std::array<std::int32_t, 25> SummenDiagonaleRechts{};
   std::array<std::int32_t, 25> SummenDiagonaleLinks{};
+  std::array<std::int32_t, 49> Summen9er{};
 };
 
 }  // namespace kaldora

@@ -1,15 +1,99 @@
-// Quads of three by three. Their detection runs in its place in every search; until blocks are
-// scanned it only reports that nothing was found.
+// Quads of three by three: the upper half's blocks start in rows 0 to 3, the lower half's in rows
+// 4 to 6; each run dissolves at most one and sets off a colour dissolution.
+#include <algorithm>
+#include <array>
+
 #include "board/game.h"
 
 namespace kaldora {
 
+namespace {
+
+// The winning sums of nine weights: for each colour w, (9 - k) * w + k with k jokers, and nine
+// jokers.
+constexpr std::array<std::int32_t, 64> MakeZiel9er() {
+  std::array<std::int32_t, 64> table{};
+  std::size_t i = 0;
+  for (std::int32_t w = 10000000; w >= 10; w /= 10) {
+    for (std::int32_t k = 0; k < 9; ++k)
+      table[i++] = (9 - k) * w + k;
+  }
+  table[i] = 9;
+  return table;
+}
+
+constexpr std::array<std::int32_t, 64> Ziel9er = MakeZiel9er();
+
+bool IsZiel9er(std::int32_t sum) {
+  return std::find(Ziel9er.begin(), Ziel9er.end(), sum) != Ziel9er.end();
+}
+
+// Block b (7 * top row + left column) has its top-left square at 9 * row + column.
+constexpr int BlockStart(int b) {
+  return 9 * (b / 7) + b % 7;
+}
+
+constexpr int kFirstLowerBlock = 28;
+constexpr int kBlocks = 49;
+
+}  // namespace
+
 void Game::QuadrateOben() {
   m_.QuadrateObenGefunden = false;
+  for (int b = 0; b < kFirstLowerBlock; ++b)
+    Summen9er[b] = SumBlock(BlockStart(b));
+  for (int b = 0; b < kFirstLowerBlock; ++b) {
+    if (IsZiel9er(Summen9er[b])) {
+      QuadratLeeren(BlockStart(b));
+      QuadrateObenTreffer();
+      return;
+    }
+  }
 }
 
 void Game::QuadrateUnten() {
   m_.QuadrateUntenGefunden = false;
+  for (int b = kFirstLowerBlock; b < kBlocks; ++b)
+    Summen9er[b] = SumBlock(BlockStart(b));
+  for (int b = kFirstLowerBlock; b < kBlocks; ++b) {
+    if (IsZiel9er(Summen9er[b])) {
+      QuadratLeeren(BlockStart(b));
+      QuadrateUntenTreffer();
+      return;
+    }
+  }
+}
+
+std::int32_t Game::SumBlock(int s) const {
+  return Sum(s, 1, 3) + Sum(s + 9, 1, 3) + Sum(s + 18, 1, 3);
+}
+
+void Game::QuadratLeeren(int s) {
+  for (int row = 0; row < 3; ++row) {
+    for (int i = 0; i < 3; ++i)
+      board_.FeldLeeren(s + 9 * row + i);
+  }
+}
+
+void Game::QuadrateObenTreffer() {
+  Treffer9er();
+  m_.QuadrateObenGefunden = true;
+}
+
+void Game::QuadrateUntenTreffer() {
+  Treffer9er();
+  m_.QuadrateUntenGefunden = true;
+}
+
+// All squares stay disabled while the tree lets waiting events run, so no drop can happen then.
+void Game::Treffer9er() {
+  SetAllEnabled(false);
+  TonAbspielen("sounds\\sound4.wav", kAsync);
+  NeuerBaum();
+  AddPoints(m_.Punkte9er);
+  ShowScore();
+  FarbeAufloesen();
+  SetAllEnabled(true);
 }
 
 }  // namespace kaldora

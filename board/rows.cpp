@@ -133,6 +133,7 @@ void Game::DiagonalenTreffer() {
 
 void Game::Treffer5er() {
   TonAbspielen("sounds\\sound3.wav", kAsync);
+  NeuerBaum();
   AddPoints(m_.Punkte5er);
   ShowScore();
 }

@@ -4,8 +4,8 @@
 namespace kaldora {
 
 void Game::cmdSpielAbbrechen_Click() {
-  ports_.window.HideInformation();
-  ports_.window.HideRules();
+  ports_.window.SetPanelVisible(Panel::Information, false);
+  ports_.window.SetPanelVisible(Panel::Rules, false);
   for (int i = 0; i < kSquares; ++i) {
     board_.FeldLeeren(i);
     board_.SetEnabled(i, true);
@@ -21,8 +21,8 @@ void Game::SpielAbbrechen() {
 }
 
 void Game::cmdSpielStarten_Click() {
-  ports_.window.HideInformation();
-  ports_.window.HideRules();
+  ports_.window.SetPanelVisible(Panel::Information, false);
+  ports_.window.SetPanelVisible(Panel::Rules, false);
   SpielAbbrechen();
   random_.Randomize();
 

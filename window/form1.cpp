@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QShowEvent>
 
 #include "resources/pictures.h"
+#include "resources/texts.h"
 #include "window/layout.h"
 
 namespace kaldora {
@@ -32,6 +34,16 @@ QColor ToQColor(Rgb c) {
   return QColor(c.r, c.g, c.b);
 }
 
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
 void SetColours(QWidget* widget, QColor background, QColor text) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, background);
@@ -46,15 +58,17 @@ void SetColours(QWidget* widget, QColor background, QColor text) {
 
 Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
     : QWidget(parent),
-      game_(Ports{static_cast<SquareDisplay&>(*this), static_cast<MainWindowView&>(*this), sound},
+      game_(Ports{static_cast<SquareDisplay&>(*this), static_cast<MainWindowView&>(*this), sound,
+                  static_cast<GameTimer&>(*this), picCanvas_, static_cast<EventPump&>(*this)},
             random) {
   setWindowTitle(QString());
   setFixedSize(800, 600);
   setFont(DesignFont());
   SetColours(this, QColor(0, 128, 0), QColor(192, 255, 192));
 
-  for (int k = 0; k < kSources; ++k)
+  for (int k = 0; k < kSources; ++k) {
     pictures_[static_cast<std::size_t>(k)] = ToPixmap(DrawSourcePicture(k));
+  }
 
   for (int n = 0; n < kSquares; ++n) {
     auto* square = new SquareBox(n, *this, this);
@@ -71,32 +85,28 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   lblPunkte_->setFont(DesignFont(24, true));
   SetColours(lblPunkte_, Qt::white, Qt::black);
 
-  picCanvas_ = new QWidget(this);
-  picCanvas_->setGeometry(Twips(9345, 1890, 2280, 2280));
-  SetColours(picCanvas_, QColor(192, 255, 192), QColor(0, 128, 0));
+  picCanvas_.setGeometry(Twips(9345, 1890, 2280, 2280));
 
-  const auto button = [this](const char* caption, int top) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), this);
-    b->setGeometry(Twips(9525, top, 1950, 330));
-    return b;
-  };
-  cmdSpielStarten_ = button("&Start", 4425);
-  cmdSpielAbbrechen_ = button("&Pause", 4830);
-  cmdProgrammBeenden_ = button("&Exit", 8070);
-  connect(cmdSpielStarten_, &QPushButton::clicked, this, [this] { game_.cmdSpielStarten_Click(); });
-  connect(cmdSpielAbbrechen_, &QPushButton::clicked, this,
-          [this] { game_.cmdSpielAbbrechen_Click(); });
-  connect(cmdProgrammBeenden_, &QPushButton::clicked, this,
-          [this] { game_.cmdProgrammBeenden_Click(); });
+  cmdSpielStarten_ = AddButton("&Start", 9525, 4425, 1950, 330, &Game::cmdSpielStarten_Click);
+  cmdSpielAbbrechen_ = AddButton("&Pause", 9525, 4830, 1950, 330, &Game::cmdSpielAbbrechen_Click);
+  cmdTonEinschaltenAusschalten_ =
+      AddButton("Sound &Off", 9525, 5235, 1950, 330, &Game::cmdTonEinschaltenAusschalten_Click);
+  cmdFelderGrundfarbe_ =
+      AddButton("&Background Color", 9525, 5640, 1950, 330, &Game::cmdFelderGrundfarbe_Click);
+  cmdSpielregeln_ = AddButton("Ho&w to Play", 9525, 6045, 1950, 330, &Game::cmdSpielregeln_Click);
+  cmdInformation_ = AddButton("&Information", 9525, 6450, 1950, 330, &Game::cmdInformation_Click);
+  cmdHighscoreAnzeigen_ = AddButton("Show &Highscore", 9525, 6855, 1950, 330, nullptr);
+  cmdHighscoreErneuern_ = AddButton("&Reset Highscore", 9525, 7260, 1950, 330, nullptr);
+  cmdProgrammBeenden_ = AddButton("&Exit", 9525, 8070, 1950, 330, &Game::cmdProgrammBeenden_Click);
+  // A new tree at the press of a button; the game never needs it, so it stays out of sight.
+  cmdGo_ = AddButton("Go", 9705, 8595, 360, 360, &Game::cmdGo_Click);
+  cmdGo_->hide();
 
-  txtSpielregeln_ = new QPlainTextEdit(this);
-  txtSpielregeln_->setGeometry(Twips(465, 195, 8655, 8610));
-  SetColours(txtSpielregeln_, Qt::white, Qt::black);
-  txtSpielregeln_->hide();
-  txtInformation_ = new QPlainTextEdit(this);
-  txtInformation_->setGeometry(Twips(540, 210, 8550, 8550));
-  SetColours(txtInformation_, QColor(192, 255, 192), Qt::black);
-  txtInformation_->hide();
+  txtSpielregeln_ = AddPanel(RulesText(), Twips(465, 195, 8655, 8610), Qt::white);
+  txtInformation_ = AddPanel(InformationText(), Twips(540, 210, 8550, 8550), QColor(192, 255, 192));
+
+  tmrTimer_.setInterval(400);
+  connect(&tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
 
   drag_image_ = new QLabel(this);
   drag_image_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -106,9 +116,55 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   game_.Form_Load();
 }
 
+QPushButton* Form1::AddButton(const char* caption, int left, int top, int width, int height,
+                              void (Game::*click)()) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  button->setGeometry(Twips(left, top, width, height));
+  if (click != nullptr)
+    connect(button, &QPushButton::clicked, this, [this, click] { (game_.*click)(); });
+  return button;
+}
+
+QPlainTextEdit* Form1::AddPanel(std::string_view text, QRect place, QColor background) {
+  auto* panel = new QPlainTextEdit(ToQString(text), this);
+  panel->setGeometry(place);
+  panel->setReadOnly(true);
+  panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  SetColours(panel, background, Qt::black);
+  panel->viewport()->installEventFilter(this);
+  panel->hide();
+  return panel;
+}
+
+// A click on a shown panel hides it.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == txtSpielregeln_->viewport())
+      game_.txtSpielregeln_Click();
+    if (watched == txtInformation_->viewport())
+      game_.txtInformation_Click();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ClearNativeTitle(this);
+}
+
+// What is drawn on the window is part of its painting, so it survives every repaint until the
+// background changes.
+void Form1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  for (const DrawnLine& l : drawn_) {
+    painter.setPen(QPen(l.colour, 1));
+    const int sx = l.x2 > l.x1 ? 1 : (l.x2 < l.x1 ? -1 : 0);
+    const int sy = l.y2 > l.y1 ? 1 : (l.y2 < l.y1 ? -1 : 0);
+    if (sx != 0 || sy != 0)
+      painter.drawLine(l.x1, l.y1, l.x2 - sx, l.y2 - sy);
+  }
 }
 
 void Form1::ShowPicture(int n, const SourceImage* picture) {
@@ -127,20 +183,31 @@ void Form1::SetBackColor(int n, Rgb colour) {
   picP(n)->SetBackColor(ToQColor(colour));
 }
 
+void Form1::SetBackColor(Rgb colour) {
+  SetColour(this, QPalette::Window, ToQColor(colour));
+  drawn_.clear();
+  update();
+}
+
+void Form1::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
+  drawn_.push_back({x1, y1, x2, y2, ToQColor(colour)});
+  update();
+}
+
 void Form1::SetScoreText(std::string_view text) {
-  lblPunkte_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  lblPunkte_->setText(ToQString(text));
 }
 
 void Form1::SetTitleForeColor(Rgb colour) {
-  QPalette palette = lblKaldora_->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(colour));
-  lblKaldora_->setPalette(palette);
+  SetColour(lblKaldora_, QPalette::WindowText, ToQColor(colour));
+}
+
+void Form1::SetTitleBackColor(Rgb colour) {
+  SetColour(lblKaldora_, QPalette::Window, ToQColor(colour));
 }
 
 void Form1::SetCanvasBackColor(Rgb colour) {
-  QPalette palette = picCanvas_->palette();
-  palette.setColor(QPalette::Window, ToQColor(colour));
-  picCanvas_->setPalette(palette);
+  picCanvas_.SetBackColor(ToQColor(colour));
 }
 
 void Form1::CentreOnScreen() {
@@ -156,16 +223,43 @@ void Form1::FocusStart() {
   cmdSpielStarten_->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::HideInformation() {
-  txtInformation_->hide();
+bool Form1::PanelVisible(Panel panel) const {
+  return (panel == Panel::Rules ? txtSpielregeln_ : txtInformation_)->isVisible();
 }
 
-void Form1::HideRules() {
-  txtSpielregeln_->hide();
+void Form1::SetPanelVisible(Panel panel, bool visible) {
+  (panel == Panel::Rules ? txtSpielregeln_ : txtInformation_)->setVisible(visible);
+}
+
+std::string Form1::SoundCaption() const {
+  return cmdTonEinschaltenAusschalten_->text().toStdString();
+}
+
+void Form1::SetSoundCaption(std::string_view caption) {
+  cmdTonEinschaltenAusschalten_->setText(ToQString(caption));
 }
 
 void Form1::EndProgram() {
   QApplication::quit();
+}
+
+// Enabling the running timer does not restart its interval.
+void Form1::SetEnabled(bool enabled) {
+  if (!enabled) {
+    tmrTimer_.stop();
+  } else if (!tmrTimer_.isActive()) {
+    tmrTimer_.start();
+  }
+}
+
+bool Form1::Enabled() const {
+  return tmrTimer_.isActive();
+}
+
+// The timer's tick and the repaints run; the player's clicks, drags and keys wait until the
+// running event has finished, so no move starts inside another.
+void Form1::DoEvents() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Form1::BeginDrag(int source, QPoint pressed_at) {

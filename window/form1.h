@@ -1,10 +1,14 @@
-// The main window: the board, the score, the title, the tree canvas and the command buttons.
+// The main window: the board, the score, the title, the tree canvas, the command buttons and the
+// two text panels.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "board/game.h"
+#include "window/canvasbox.h"
 #include "window/squarebox.h"
 
 class QLabel;
@@ -16,6 +20,8 @@ namespace kaldora {
 class Form1 final : public QWidget,
                     private SquareDisplay,
                     private MainWindowView,
+                    private GameTimer,
+                    private EventPump,
                     private DragHost {
  public:
   Form1(Random& random, SoundOutput& sound, QWidget* parent = nullptr);
@@ -26,51 +32,88 @@ class Form1 final : public QWidget,
   const QPixmap* picture(int k) const { return &pictures_[static_cast<std::size_t>(k)]; }
   QLabel* lblPunkte() const { return lblPunkte_; }
   QLabel* lblKaldora() const { return lblKaldora_; }
-  QWidget* picCanvas() const { return picCanvas_; }
+  CanvasBox* picCanvas() { return &picCanvas_; }
   QPushButton* cmdSpielStarten() const { return cmdSpielStarten_; }
   QPushButton* cmdSpielAbbrechen() const { return cmdSpielAbbrechen_; }
+  QPushButton* cmdTonEinschaltenAusschalten() const { return cmdTonEinschaltenAusschalten_; }
+  QPushButton* cmdFelderGrundfarbe() const { return cmdFelderGrundfarbe_; }
+  QPushButton* cmdSpielregeln() const { return cmdSpielregeln_; }
+  QPushButton* cmdInformation() const { return cmdInformation_; }
+  QPushButton* cmdHighscoreAnzeigen() const { return cmdHighscoreAnzeigen_; }
+  QPushButton* cmdHighscoreErneuern() const { return cmdHighscoreErneuern_; }
   QPushButton* cmdProgrammBeenden() const { return cmdProgrammBeenden_; }
+  QPushButton* cmdGo() const { return cmdGo_; }
   QPlainTextEdit* txtSpielregeln() const { return txtSpielregeln_; }
   QPlainTextEdit* txtInformation() const { return txtInformation_; }
+  QTimer& tmrTimer() { return tmrTimer_; }
   // The picture that follows the cursor while a square is dragged.
   QLabel* dragImage() const { return drag_image_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  struct DrawnLine {
+    int x1, y1, x2, y2;
+    QColor colour;
+  };
+
   void ShowPicture(int n, const SourceImage* picture) override;
   void SetDragMode(int n, int mode) override;
   void SetEnabled(int n, bool enabled) override;
   void SetBackColor(int n, Rgb colour) override;
 
+  void SetBackColor(Rgb colour) override;
+  void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) override;
   void SetScoreText(std::string_view text) override;
   void SetTitleForeColor(Rgb colour) override;
+  void SetTitleBackColor(Rgb colour) override;
   void SetCanvasBackColor(Rgb colour) override;
   void CentreOnScreen() override;
   void SetStartVisible(bool visible) override;
   void FocusStart() override;
-  void HideInformation() override;
-  void HideRules() override;
+  bool PanelVisible(Panel panel) const override;
+  void SetPanelVisible(Panel panel, bool visible) override;
+  std::string SoundCaption() const override;
+  void SetSoundCaption(std::string_view caption) override;
   void EndProgram() override;
+
+  void SetEnabled(bool enabled) override;
+  bool Enabled() const override;
+
+  void DoEvents() override;
 
   void BeginDrag(int source, QPoint pressed_at) override;
   void MoveDrag(QPoint global) override;
   void EndDrag(QPoint global) override;
 
+  QPushButton* AddButton(const char* caption, int left, int top, int width, int height,
+                         void (Game::*click)());
+  QPlainTextEdit* AddPanel(std::string_view text, QRect place, QColor background);
   // The square whose area holds the point, or -1 (the gaps between squares belong to none).
   int SquareAt(QPoint local) const;
 
   std::array<QPixmap, kSources> pictures_;
   std::array<SquareBox*, kSquares> picP_{};
+  std::vector<DrawnLine> drawn_;
   QLabel* lblKaldora_ = nullptr;
   QLabel* lblPunkte_ = nullptr;
-  QWidget* picCanvas_ = nullptr;
+  CanvasBox picCanvas_{this};
   QPushButton* cmdSpielStarten_ = nullptr;
   QPushButton* cmdSpielAbbrechen_ = nullptr;
+  QPushButton* cmdTonEinschaltenAusschalten_ = nullptr;
+  QPushButton* cmdFelderGrundfarbe_ = nullptr;
+  QPushButton* cmdSpielregeln_ = nullptr;
+  QPushButton* cmdInformation_ = nullptr;
+  QPushButton* cmdHighscoreAnzeigen_ = nullptr;
+  QPushButton* cmdHighscoreErneuern_ = nullptr;
   QPushButton* cmdProgrammBeenden_ = nullptr;
+  QPushButton* cmdGo_ = nullptr;
   QPlainTextEdit* txtSpielregeln_ = nullptr;
   QPlainTextEdit* txtInformation_ = nullptr;
+  QTimer tmrTimer_;
   QLabel* drag_image_ = nullptr;
   int drag_source_ = -1;
   QPoint drag_offset_;

@@ -20,7 +20,7 @@ struct SoundInWindowRecord final : SoundOutput {
 TEST(Start, HidesThePanelsPausesPlaysSound2AndHidesItselfInThisOrder) {
   TestGame g;
   SoundInWindowRecord sound(g.window);
-  Game game(Ports{g.display, g.window, sound}, g.random);
+  Game game(Ports{g.display, g.window, sound, g.timer, g.canvas, g.events}, g.random);
   game.Form_Load();
   g.window.calls.clear();
   game.cmdSpielStarten_Click();

@@ -29,6 +29,14 @@ void FakeDisplay::SetBackColor(int n, Rgb c) {
   calls.push_back("back " + std::to_string(n) + " " + Colour(c));
 }
 
+void FakeWindow::SetBackColor(Rgb c) {
+  lines.clear();
+  calls.push_back("back " + Colour(c));
+}
+void FakeWindow::DrawLine(int x1, int y1, int x2, int y2, Rgb c) {
+  lines.push_back(std::to_string(x1) + "," + std::to_string(y1) + " " + std::to_string(x2) + "," +
+                  std::to_string(y2) + " " + Colour(c));
+}
 void FakeWindow::SetScoreText(std::string_view text) {
   score = text;
   calls.push_back("score " + score);
@@ -38,6 +46,9 @@ void FakeWindow::SetTitleForeColor(Rgb c) {
 }
 void FakeWindow::SetCanvasBackColor(Rgb c) {
   calls.push_back("canvas back " + Colour(c));
+}
+void FakeWindow::SetTitleBackColor(Rgb c) {
+  calls.push_back("title back " + Colour(c));
 }
 void FakeWindow::CentreOnScreen() {
   calls.push_back("centre");
@@ -49,14 +60,39 @@ void FakeWindow::SetStartVisible(bool visible) {
 void FakeWindow::FocusStart() {
   calls.push_back("focus start");
 }
-void FakeWindow::HideInformation() {
-  calls.push_back("hide information");
+bool FakeWindow::PanelVisible(Panel panel) const {
+  return panel == Panel::Rules ? rules_visible : information_visible;
 }
-void FakeWindow::HideRules() {
-  calls.push_back("hide rules");
+void FakeWindow::SetPanelVisible(Panel panel, bool visible) {
+  (panel == Panel::Rules ? rules_visible : information_visible) = visible;
+  calls.push_back(std::string(visible ? "show " : "hide ") +
+                  (panel == Panel::Rules ? "rules" : "information"));
+}
+void FakeWindow::SetSoundCaption(std::string_view caption) {
+  sound_caption = caption;
+  calls.push_back("sound caption " + sound_caption);
 }
 void FakeWindow::EndProgram() {
   calls.push_back("end program");
+}
+
+void FakeTimer::SetEnabled(bool on) {
+  starts += on && !enabled ? 1 : 0;
+  enabled = on;
+}
+
+void FakeCanvas::SetDrawWidth(int width) {
+  calls.push_back("width " + std::to_string(width));
+}
+void FakeCanvas::Line(int x1, int y1, int x2, int y2) {
+  calls.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
+                  std::to_string(x2) + "," + std::to_string(y2));
+}
+
+void FakeEvents::DoEvents() {
+  ++runs;
+  if (waiting)
+    waiting();
 }
 
 void FakeSound::Play(std::string_view name, std::int32_t flags) {
@@ -71,7 +107,9 @@ void FakeHighscore::ShowNameEntry() {
 }
 
 TestGame::TestGame(std::uint64_t seed)
-    : clock(seed), random(clock), game(Ports{display, window, sound, &highscore}, random) {
+    : clock(seed),
+      random(clock),
+      game(Ports{display, window, sound, timer, canvas, events, &highscore}, random) {
   game.Form_Load();
   ClearRecords();
 }
@@ -81,6 +119,9 @@ void TestGame::ClearRecords() {
   window.calls.clear();
   sound.calls.clear();
   highscore.calls.clear();
+  window.lines.clear();
+  canvas.calls.clear();
+  events.runs = 0;
 }
 
 void SetBoard(Board& board, const BoardText& rows) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,22 +33,59 @@ class FakeDisplay final : public SquareDisplay {
   std::vector<std::string> calls;
 };
 
-// Records each call as one line, e.g. "score 4", "start visible", "focus start", "hide rules".
+// Records each call as one line, e.g. "score 4", "start visible", "focus start", "hide rules",
+// "back 240,240,70"; lines drawn on the window are kept apart in `lines`.
 class FakeWindow final : public MainWindowView {
  public:
+  void SetBackColor(Rgb c) override;
+  void DrawLine(int x1, int y1, int x2, int y2, Rgb c) override;
   void SetScoreText(std::string_view text) override;
   void SetTitleForeColor(Rgb c) override;
+  void SetTitleBackColor(Rgb c) override;
   void SetCanvasBackColor(Rgb c) override;
   void CentreOnScreen() override;
   void SetStartVisible(bool visible) override;
   void FocusStart() override;
-  void HideInformation() override;
-  void HideRules() override;
+  bool PanelVisible(Panel panel) const override;
+  void SetPanelVisible(Panel panel, bool visible) override;
+  std::string SoundCaption() const override { return sound_caption; }
+  void SetSoundCaption(std::string_view caption) override;
   void EndProgram() override;
 
   std::vector<std::string> calls;
+  std::vector<std::string> lines;  // "x1,y1 x2,y2 r,g,b", cleared by a change of background
   std::string score;
+  std::string sound_caption = "Sound &Off";
   bool start_visible = true;
+  bool rules_visible = false;
+  bool information_visible = false;
+};
+
+class FakeTimer final : public GameTimer {
+ public:
+  void SetEnabled(bool enabled) override;
+  bool Enabled() const override { return enabled; }
+  bool enabled = false;
+  int starts = 0;  // enablings of a timer that was off
+};
+
+// Records "cls", "width w" and "line x1,y1 x2,y2".
+class FakeCanvas final : public TreeCanvas {
+ public:
+  float ScaleWidth() const override { return 152; }
+  float ScaleHeight() const override { return 152; }
+  void Cls() override { calls.push_back("cls"); }
+  void SetDrawWidth(int width) override;
+  void Line(int x1, int y1, int x2, int y2) override;
+  std::vector<std::string> calls;
+};
+
+// Runs `waiting`, if set, as the events that wait when the logic lets them run.
+class FakeEvents final : public EventPump {
+ public:
+  void DoEvents() override;
+  std::function<void()> waiting;
+  int runs = 0;
 };
 
 // Records "name flags", e.g. "sounds\sound2.wav 1".
@@ -74,6 +112,9 @@ struct TestGame {
   FakeWindow window;
   FakeSound sound;
   FakeHighscore highscore;
+  FakeTimer timer;
+  FakeCanvas canvas;
+  FakeEvents events;
   Game game;
 
   void ClearRecords();

@@ -1,0 +1,37 @@
+// picCanvas: a picture box that keeps what is drawn on it, for the tree.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include "tree/tree.h"
+
+namespace kaldora {
+
+class CanvasBox final : public QWidget, public TreeCanvas {
+ public:
+  explicit CanvasBox(QWidget* parent);
+
+  // Setting the background clears the drawing, as Cls does.
+  void SetBackColor(QColor colour);
+  QColor backColor() const { return back_; }
+  const QImage& image() const { return image_; }
+
+  float ScaleWidth() const override { return static_cast<float>(image_.width()); }
+  float ScaleHeight() const override { return static_cast<float>(image_.height()); }
+  void Cls() override;
+  void SetDrawWidth(int width) override { draw_width_ = width; }
+  void Line(int x1, int y1, int x2, int y2) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage image_;
+  QColor back_{192, 255, 192};
+  QColor fore_{0, 128, 0};
+  int draw_width_ = 1;
+};
+
+}  // namespace kaldora
