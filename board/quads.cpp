@@ -1,32 +1,13 @@
 // Quads of three by three: the upper half's blocks start in rows 0 to 3, the lower half's in rows
 // 4 to 6; each run dissolves at most one and sets off a colour dissolution.
-#include <algorithm>
-#include <array>
-
 #include "board/game.h"
+#include "board/targets.h"
 
 namespace kaldora {
 
 namespace {
 
-// The winning sums of nine weights: for each colour w, (9 - k) * w + k with k jokers, and nine
-// jokers.
-constexpr std::array<std::int32_t, 64> MakeZiel9er() {
-  std::array<std::int32_t, 64> table{};
-  std::size_t i = 0;
-  for (std::int32_t w = 10000000; w >= 10; w /= 10) {
-    for (std::int32_t k = 0; k < 9; ++k)
-      table[i++] = (9 - k) * w + k;
-  }
-  table[i] = 9;
-  return table;
-}
-
-constexpr std::array<std::int32_t, 64> Ziel9er = MakeZiel9er();
-
-bool IsZiel9er(std::int32_t sum) {
-  return std::find(Ziel9er.begin(), Ziel9er.end(), sum) != Ziel9er.end();
-}
+constexpr auto Ziel9er = WinningSums<9>();
 
 // Block b (7 * top row + left column) has its top-left square at 9 * row + column.
 constexpr int BlockStart(int b) {
@@ -43,7 +24,7 @@ void Game::QuadrateOben() {
   for (int b = 0; b < kFirstLowerBlock; ++b)
     Summen9er[b] = SumBlock(BlockStart(b));
   for (int b = 0; b < kFirstLowerBlock; ++b) {
-    if (IsZiel9er(Summen9er[b])) {
+    if (IsWinningSum(Ziel9er, Summen9er[b])) {
       QuadratLeeren(BlockStart(b));
       QuadrateObenTreffer();
       return;
@@ -56,7 +37,7 @@ void Game::QuadrateUnten() {
   for (int b = kFirstLowerBlock; b < kBlocks; ++b)
     Summen9er[b] = SumBlock(BlockStart(b));
   for (int b = kFirstLowerBlock; b < kBlocks; ++b) {
-    if (IsZiel9er(Summen9er[b])) {
+    if (IsWinningSum(Ziel9er, Summen9er[b])) {
       QuadratLeeren(BlockStart(b));
       QuadrateUntenTreffer();
       return;

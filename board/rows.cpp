@@ -1,31 +1,12 @@
 // Rows of five: vertical, horizontal and both diagonals, each run dissolving at most one.
-#include <algorithm>
-#include <array>
-
 #include "board/game.h"
+#include "board/targets.h"
 
 namespace kaldora {
 
 namespace {
 
-// The winning sums of five weights: for each colour w, (5 - k) * w + k with k jokers, and five
-// jokers.
-constexpr std::array<std::int32_t, 36> MakeZiel5er() {
-  std::array<std::int32_t, 36> table{};
-  std::size_t i = 0;
-  for (std::int32_t w = 10000000; w >= 10; w /= 10) {
-    for (std::int32_t k = 0; k < 5; ++k)
-      table[i++] = (5 - k) * w + k;
-  }
-  table[i] = 5;
-  return table;
-}
-
-constexpr std::array<std::int32_t, 36> Ziel5er = MakeZiel5er();
-
-bool IsZiel5er(std::int32_t sum) {
-  return std::find(Ziel5er.begin(), Ziel5er.end(), sum) != Ziel5er.end();
-}
+constexpr auto Ziel5er = WinningSums<5>();
 
 // Windows are numbered 5 * major + minor; the board square of their first field follows.
 constexpr int ColumnWindowStart(int w) {
@@ -52,7 +33,7 @@ void Game::Spalten() {
   for (int w = 0; w < 45; ++w)
     Summen5er[w] = Sum(ColumnWindowStart(w), 9, 5);
   for (int w = 0; w < 45; ++w) {
-    if (IsZiel5er(Summen5er[w])) {
+    if (IsWinningSum(Ziel5er, Summen5er[w])) {
       SpalteLeeren(ColumnWindowStart(w));
       SpaltenTreffer();
       return;
@@ -65,7 +46,7 @@ void Game::Zeilen() {
   for (int w = 0; w < 45; ++w)
     Summen5er[w] = Sum(RowWindowStart(w), 1, 5);
   for (int w = 0; w < 45; ++w) {
-    if (IsZiel5er(Summen5er[w])) {
+    if (IsWinningSum(Ziel5er, Summen5er[w])) {
       ZeileLeeren(RowWindowStart(w));
       ZeilenTreffer();
       return;
@@ -81,14 +62,14 @@ void Game::Diagonalen() {
   for (int w = 0; w < 25; ++w)
     SummenDiagonaleLinks[w] = Sum(DiagonalWindowStart(w) + 4, 8, 5);
   for (int w = 0; w < 25; ++w) {
-    if (IsZiel5er(SummenDiagonaleRechts[w])) {
+    if (IsWinningSum(Ziel5er, SummenDiagonaleRechts[w])) {
       DiagonaleRechtsLeeren(DiagonalWindowStart(w));
       DiagonalenTreffer();
       return;
     }
   }
   for (int w = 0; w < 25; ++w) {
-    if (IsZiel5er(SummenDiagonaleLinks[w])) {
+    if (IsWinningSum(Ziel5er, SummenDiagonaleLinks[w])) {
       DiagonaleLinksLeeren(DiagonalWindowStart(w) + 4);
       DiagonalenTreffer();
       return;
