@@ -33,14 +33,28 @@ read -r screen_w screen_h < <(xdotool getdisplaygeometry)
   fail "client area $WIDTH x $HEIGHT at $X,$Y is not 800 x 600, centred"
 
 at() { echo $((X + 68 + 63 * ($1 % 9))) $((Y + 48 + 63 * ($1 / 9))); }  # centre of square n
+px() { echo "%[fx:int(255*p{$1,$2}.r+.5)],%[fx:int(255*p{$1,$2}.g+.5)],%[fx:int(255*p{$1,$2}.b+.5)]"; }
 free="230,255,230"
+
+# Start-up painted the frame's corners and a tree of RGB(0,128,0) on the canvas.
+corners="$(px $X $Y) $(px $((X + 799)) $Y) $(px $X $((Y + 599))) $(px $((X + 799)) $((Y + 599)))"
+bevel="0,245,0 0,5,0 0,5,0 0,5,0"
+for _ in $(seq 20); do
+  import -window root "$work/shot.png" && frame=$(convert "$work/shot.png" -format "$corners" info:)
+  tree=$(convert "$work/shot.png" -crop "152x152+$((X + 623))+$((Y + 126))" -format %c histogram:info: |
+    awk '/#008000/ { print $1 + 0 }')
+  [ "$frame" = "$bevel" ] && [ "${tree:-0}" -gt 0 ] && break
+  sleep 0.1
+done
+[ "$frame" = "$bevel" ] && [ "${tree:-0}" -gt 0 ] || fail "frame corners $frame, ${tree:-no} tree pixels"
+
 # Screenshots until at least $1 squares are coloured, or two seconds have passed: shown[n] is the
 # centre of square n as r,g,b, coloured the indices of the squares that are not free.
 shoot() {
   local format="" n
   for n in $(seq 0 80); do
     read -r x y < <(at "$n")
-    format+="%[fx:int(255*p{$x,$y}.r+.5)],%[fx:int(255*p{$x,$y}.g+.5)],%[fx:int(255*p{$x,$y}.b+.5)]\n"
+    format+="$(px "$x" "$y")\n"
   done
   for _ in $(seq 20); do
     import -window root "$work/shot.png" && mapfile -t shown < <(convert "$work/shot.png" -format "$format" info:)

@@ -1,11 +1,13 @@
 // The main window driven by real mouse and key events under the offscreen platform.
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 #include "tests/support/fakes.h"
 #include "window/form1.h"
@@ -127,14 +129,96 @@ class Form1Test : public QObject {
         {f().lblKaldora(), {9330, 330, 2415, 510}},
         {f().lblPunkte(), {9840, 1050, 1350, 555}},
         {f().picCanvas(), {9345, 1890, 2280, 2280}},
-        {start_, {9525, 4425, 1950, 330}},
-        {f().cmdSpielAbbrechen(), {9525, 4830, 1950, 330}},
-        {f().cmdProgrammBeenden(), {9525, 8070, 1950, 330}},
         {f().txtSpielregeln(), {465, 195, 8655, 8610}},
         {f().txtInformation(), {540, 210, 8550, 8550}},
     };
     for (const auto& [widget, t] : controls)
       QCOMPARE(widget->geometry(), QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
+    const std::pair<QPushButton*, const char*> buttons[] = {
+        {start_, "&Start"},
+        {f().cmdSpielAbbrechen(), "&Pause"},
+        {f().cmdTonEinschaltenAusschalten(), "Sound &Off"},
+        {f().cmdFelderGrundfarbe(), "&Background Color"},
+        {f().cmdSpielregeln(), "Ho&w to Play"},
+        {f().cmdInformation(), "&Information"},
+        {f().cmdHighscoreAnzeigen(), "Show &Highscore"},
+        {f().cmdHighscoreErneuern(), "&Reset Highscore"},
+    };
+    for (int i = 0; const auto& [button, caption] : buttons) {  // 27 pixels apart
+      QCOMPARE(button->text(), QString(caption));
+      QCOMPARE(button->geometry(), QRect(635, 295 + 27 * i++, 130, 22));
+    }
+    QCOMPARE(f().cmdProgrammBeenden()->geometry(), QRect(635, 538, 130, 22));
+  }
+
+  void frameIsPaintedAtStartUpErasedWhileYellowAndPaintedAgainAtTheTick() {
+    QCOMPARE(Mismatches(&f(), Frame(QColor(0, 128, 0))), QString());
+    testing::SetBoard(f().game().board(),
+                      {"RR.......", "RRR......", "RRR......", ".........", "....R....", ".........",
+                       ".........", ".........", "........."});
+    QTest::mousePress(w(), Qt::LeftButton, {}, At(40));  // a drag that completes the quad
+    QTest::mouseMove(w(), At(2));
+    QTest::mouseRelease(w(), Qt::LeftButton, {}, At(2));
+    QCOMPARE(f().lblPunkte()->text(), QString("17"));
+    const QColor yellow(240, 240, 70);
+    const Probes erased = {{{0, 0}, yellow}, {{799, 599}, yellow}, {{4, 4}, yellow}};
+    QCOMPARE(Mismatches(&f(), erased), QString());
+    QCOMPARE(Mismatches(f().lblKaldora(), {{{1, 1}, yellow}}), QString());
+    QTRY_VERIFY(!f().tmrTimer().isActive());
+    QCOMPARE(Mismatches(&f(), Frame(QColor(0, 127, 0))), QString());
+    QCOMPARE(Mismatches(f().lblKaldora(), {{{1, 1}, QColor(0, 127, 0)}}), QString());
+  }
+
+  void redSquareShowsFourLightAndFourDarkRings() {
+    f().game().board().Colour(40, 0);
+    const QColor light[] = {{255, 160, 160}, {255, 120, 120}, {255, 80, 80}, {255, 40, 40}};
+    const QColor dark[] = {{95, 0, 0}, {135, 0, 0}, {175, 0, 0}, {215, 0, 0}};
+    Probes rings = {{{31, 31}, QColor(255, 0, 0)}, {{4, 57}, QColor(255, 0, 0)}};
+    for (int ring = 0; ring < 4; ++ring) {
+      const int far = 61 - ring;
+      for (const int i : {ring + 1, 30, far - 1}) {  // not the corners where light meets dark
+        rings.insert(rings.end(), {{{i, ring}, light[ring]}, {{ring, i}, light[ring]}});
+        rings.insert(rings.end(), {{{i, far}, dark[ring]}, {{far, i}, dark[ring]}});
+      }
+    }
+    QCOMPARE(Mismatches(f().picP(40), rings), QString());
+  }
+
+  void sixBackgroundClicksCycleTheFreeSquaresBackToPaleGreen() {
+    f().game().board().Colour(1, 0);
+    const QColor cycle[] = {{255, 255, 255}, {230, 230, 230}, {195, 195, 195},
+                            {0, 0, 0},       {255, 230, 230}, {230, 255, 230}};
+    for (const QColor& next : cycle) {
+      QTest::mouseClick(f().cmdFelderGrundfarbe(), Qt::LeftButton);
+      QCOMPARE(Mismatches(f().picP(80), {{{31, 31}, next}, {{0, 0}, next}}), QString());
+      QCOMPARE(Mismatches(f().picP(1), {{{31, 31}, QColor(255, 0, 0)}}), QString());  // kept
+    }
+  }
+
+  void panelButtonsToggleTheirPanelHideTheOtherAndAClickHidesIt() {
+    QPlainTextEdit *rules = f().txtSpielregeln(), *info = f().txtInformation();
+    QWidget *how = f().cmdSpielregeln(), *information = f().cmdInformation();
+    QWidget* const clicks[] = {
+        how,         information,     information, how, how, how, rules->viewport(),
+        information, info->viewport()};
+    // The panels shown after each click: R the rules, I the information.
+    const char* shown[] = {"R", "I", "", "R", "", "R", "", "I", ""};
+    for (int i = 0; i < 9; ++i) {
+      QTest::mouseClick(clicks[i], Qt::LeftButton);
+      QCOMPARE(QString(rules->isVisible() ? "R" : "") + (info->isVisible() ? "I" : ""), shown[i]);
+    }
+  }
+
+  void canvasShowsATreeGrowingFromTheBottomCentre() {
+    const QImage canvas = f().picCanvas()->grab().toImage();
+    QMap<QRgb, int> pixels;
+    for (int y = 0; y < 152; ++y) {
+      for (int x = 0; x < 152; ++x)
+        ++pixels[canvas.pixel(x, y)];
+    }
+    QCOMPARE(pixels.keys(), (QList<QRgb>{qRgb(0, 128, 0), qRgb(230, 255, 230)}));
+    QVERIFY(pixels[qRgb(0, 128, 0)] > 200);
+    QCOMPARE(canvas.pixel(76, 145), qRgb(0, 128, 0));  // the trunk's foot, 4 pixels wide
   }
 
   void scoreLabelIsBold24PointInARealFamily() {
@@ -154,6 +238,25 @@ class Form1Test : public QObject {
     for (int n = 0; n < kSquares; ++n)
       shown.append(f().picP(n)->picture());
     return shown;
+  }
+  using Probes = std::vector<std::pair<QPoint, QColor>>;
+  // The probes the widget, painted afresh, does not show, as "x,y: #shown, not #wanted; ...".
+  static QString Mismatches(QWidget* widget, const Probes& probes) {
+    const QImage image = widget->grab().toImage();
+    QStringList wrong;
+    for (const auto& [p, want] : probes) {
+      const QColor got = image.pixelColor(p);
+      if (got.rgb() != want.rgb())
+        wrong << QString("%1,%2: %3, not %4").arg(p.x()).arg(p.y()).arg(got.name(), want.name());
+    }
+    return wrong.join("; ");
+  }
+  // Corners and edges of the frame, and one pixel inside it.
+  static Probes Frame(QColor inside) {
+    return {
+        {{0, 0}, QColor(0, 245, 0)},   {{799, 0}, QColor(0, 5, 0)},    {{0, 599}, QColor(0, 5, 0)},
+        {{799, 599}, QColor(0, 5, 0)}, {{1, 598}, QColor(0, 30, 0)},   {{798, 1}, QColor(0, 30, 0)},
+        {{3, 3}, QColor(0, 140, 0)},   {{400, 596}, QColor(0, 80, 0)}, {{4, 4}, inside}};
   }
   int Coloured() { return static_cast<int>(kSquares - Pictures().count(nullptr)); }
   int First(bool coloured) {
