@@ -15,7 +15,8 @@ Game::Game(Ports ports, Random& random)
     : ports_(ports),
       random_(random),
       board_(ports.squares),
-      tree_(random, ports.canvas, ports.events) {}
+      tree_(random, ports.canvas, ports.events),
+      highscore_(ports.highscore, ports.window, m_) {}
 
 void Game::Form_Load() {
   m_.FarbFaktor = Fixed4{71800};
@@ -29,6 +30,7 @@ void Game::Form_Load() {
   ports_.window.SetCanvasBackColor(kPaleGreen);
   RahmenZeichnen();
   ports_.window.CentreOnScreen();
+  MindestPunkte = highscore_.ReadMindestPunkte();
   NeuerBaum();
   m_.TonEin = true;
   TonAbspielen("sounds\\sound1.wav", kAsync);
@@ -40,6 +42,20 @@ void Game::NeuerBaum() {
 
 void Game::cmdGo_Click() {
   tree_.cmdGo_Click();
+}
+
+void Game::cmdHighscoreAnzeigen_Click() {
+  TonAbspielen("sounds\\sound6.wav", kAsync);
+  highscore_.FillRowsFromFile();
+  highscore_.ShowListWindow();
+}
+
+void Game::Zeigen() {
+  cmdHighscoreAnzeigen_Click();
+}
+
+void Game::cmdHighscoreErneuern_Click() {
+  highscore_.cmdHighscoreErneuern_Click();
 }
 
 // The score is 16 bits wide; it stops at the largest value rather than turning negative.

@@ -6,32 +6,13 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "board/module1.h"
 #include "board/random.h"
 #include "control/sound.h"
+#include "highscore/highscore.h"
 #include "tree/tree.h"
 
 namespace kaldora {
-
-// A decimal with four places, kept as a 64-bit integer scaled by 10000.
-struct Fixed4 {
-  std::int64_t scaled = 0;
-  double value() const { return static_cast<double>(scaled) / 10000.0; }
-};
-
-// The program-wide game state.
-struct Module1 {
-  std::int16_t Punkte = 0;
-  std::int16_t Punkte5er = 0;
-  std::int16_t Punkte9er = 0;
-  Fixed4 FarbFaktor;
-  bool SpaltenGefunden = false;
-  bool ZeilenGefunden = false;
-  bool DiagonalenGefunden = false;
-  bool QuadrateObenGefunden = false;
-  bool QuadrateUntenGefunden = false;
-  bool SpielEnde = false;
-  bool TonEin = false;
-};
 
 enum class Panel { Rules, Information };  // txtSpielregeln, txtInformation
 
@@ -46,7 +27,8 @@ class MainWindowView {
   // start point up to but not including its end point. It stays until the background changes.
   virtual void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) = 0;
   virtual void SetScoreText(std::string_view text) = 0;  // lblPunkte
-  virtual void SetTitleForeColor(Rgb colour) = 0;        // lblKaldora
+  virtual std::string ScoreText() const = 0;
+  virtual void SetTitleForeColor(Rgb colour) = 0;  // lblKaldora
   virtual void SetTitleBackColor(Rgb colour) = 0;
   virtual void SetCanvasBackColor(Rgb colour) = 0;  // picCanvas
   virtual void CentreOnScreen() = 0;
@@ -68,15 +50,6 @@ class GameTimer {
   virtual bool Enabled() const = 0;
 };
 
-// Where a qualifying final score goes: the hidden eleventh row of the highscore window and the
-// name entry.
-class HighscoreEntry {
- public:
-  virtual ~HighscoreEntry() = default;
-  virtual void SetNewScoreText(std::string_view text) = 0;  // txtWert(10) of Form2
-  virtual void ShowNameEntry() = 0;                         // Form3, modeless
-};
-
 struct Ports {
   SquareDisplay& squares;
   MainWindowView& window;
@@ -84,7 +57,7 @@ struct Ports {
   GameTimer& timer;
   TreeCanvas& canvas;
   EventPump& events;
-  HighscoreEntry* highscore = nullptr;  // none: a qualifying score opens nothing
+  HighscorePorts highscore;
 };
 
 class Game {
@@ -122,11 +95,15 @@ class Game {
   void cmdInformation_Click();
   void txtInformation_Click();
   void cmdTonEinschaltenAusschalten_Click();
+  void cmdHighscoreAnzeigen_Click();
+  void Zeigen();
+  void cmdHighscoreErneuern_Click();
 
   void TonAbspielen(std::string_view name, std::int32_t flags);
 
   Board& board() { return board_; }
   TreeDrawing& tree() { return tree_; }
+  Highscore& highscore() { return highscore_; }
   const Board& board() const { return board_; }
   Module1& state() { return m_; }
   const Module1& state() const { return m_; }
@@ -165,6 +142,7 @@ class Game {
   Board board_;
   Module1 m_;
   TreeDrawing tree_;
+  Highscore highscore_;
 
   std::array<std::int32_t, 45> Summen5er{};
   std::array<std::int32_t, 25> SummenDiagonaleRechts{};

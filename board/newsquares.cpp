@@ -48,10 +48,8 @@ void Game::EndOfGame() {
   TonAbspielen("sounds\\sound7.wav", kSync);
   for (int n = 0; n < kSquares; ++n)
     board_.SetEnabled(n, false);
-  if (m_.Punkte > MindestPunkte && ports_.highscore != nullptr) {
-    ports_.highscore->SetNewScoreText(std::to_string(m_.Punkte));
-    ports_.highscore->ShowNameEntry();
-  }
+  if (m_.Punkte > MindestPunkte)
+    highscore_.OfferNewScore(m_.Punkte);
 }
 
 }  // namespace kaldora

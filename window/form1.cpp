@@ -59,7 +59,8 @@ void SetColours(QWidget* widget, QColor background, QColor text) {
 Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
     : QWidget(parent),
       game_(Ports{static_cast<SquareDisplay&>(*this), static_cast<MainWindowView&>(*this), sound,
-                  static_cast<GameTimer&>(*this), picCanvas_, static_cast<EventPump&>(*this)},
+                  static_cast<GameTimer&>(*this), picCanvas_, static_cast<EventPump&>(*this),
+                  HighscorePorts{form2_, form3_, form4_, date_clock_}},
             random) {
   setWindowTitle(QString());
   setFixedSize(800, 600);
@@ -95,8 +96,10 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
       AddButton("&Background Color", 9525, 5640, 1950, 330, &Game::cmdFelderGrundfarbe_Click);
   cmdSpielregeln_ = AddButton("Ho&w to Play", 9525, 6045, 1950, 330, &Game::cmdSpielregeln_Click);
   cmdInformation_ = AddButton("&Information", 9525, 6450, 1950, 330, &Game::cmdInformation_Click);
-  cmdHighscoreAnzeigen_ = AddButton("Show &Highscore", 9525, 6855, 1950, 330, nullptr);
-  cmdHighscoreErneuern_ = AddButton("&Reset Highscore", 9525, 7260, 1950, 330, nullptr);
+  cmdHighscoreAnzeigen_ =
+      AddButton("Show &Highscore", 9525, 6855, 1950, 330, &Game::cmdHighscoreAnzeigen_Click);
+  cmdHighscoreErneuern_ =
+      AddButton("&Reset Highscore", 9525, 7260, 1950, 330, &Game::cmdHighscoreErneuern_Click);
   cmdProgrammBeenden_ = AddButton("&Exit", 9525, 8070, 1950, 330, &Game::cmdProgrammBeenden_Click);
   // A new tree at the press of a button; the game never needs it, so it stays out of sight.
   cmdGo_ = AddButton("Go", 9705, 8595, 360, 360, &Game::cmdGo_Click);
@@ -104,6 +107,15 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
 
   txtSpielregeln_ = AddPanel(RulesText(), Twips(465, 195, 8655, 8610), Qt::white);
   txtInformation_ = AddPanel(InformationText(), Twips(540, 210, 8550, 8550), QColor(192, 255, 192));
+
+  Highscore& highscore = game_.highscore();
+  connect(form2_.cmdWeiter(), &QPushButton::clicked, this,
+          [&highscore] { highscore.Form2_cmdWeiter_Click(); });
+  connect(form3_.cmdWeiter(), &QPushButton::clicked, this,
+          [&highscore] { highscore.Form3_cmdWeiter_Click(); });
+  connect(form4_.cmdJa(), &QPushButton::clicked, this, [&highscore] { highscore.cmdJa_Click(); });
+  connect(form4_.cmdNein(), &QPushButton::clicked, this,
+          [&highscore] { highscore.cmdNein_Click(); });
 
   tmrTimer_.setInterval(400);
   connect(&tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
@@ -196,6 +208,10 @@ void Form1::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
 
 void Form1::SetScoreText(std::string_view text) {
   lblPunkte_->setText(ToQString(text));
+}
+
+std::string Form1::ScoreText() const {
+  return lblPunkte_->text().toStdString();
 }
 
 void Form1::SetTitleForeColor(Rgb colour) {

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "board/game.h"
+#include "highscore/form2.h"
+#include "highscore/form3.h"
+#include "highscore/form4.h"
 #include "window/canvasbox.h"
 #include "window/squarebox.h"
 
@@ -46,6 +49,9 @@ class Form1 final : public QWidget,
   QPlainTextEdit* txtSpielregeln() const { return txtSpielregeln_; }
   QPlainTextEdit* txtInformation() const { return txtInformation_; }
   QTimer& tmrTimer() { return tmrTimer_; }
+  Form2& form2() { return form2_; }
+  Form3& form3() { return form3_; }
+  Form4& form4() { return form4_; }
   // The picture that follows the cursor while a square is dragged.
   QLabel* dragImage() const { return drag_image_; }
 
@@ -68,6 +74,7 @@ class Form1 final : public QWidget,
   void SetBackColor(Rgb colour) override;
   void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) override;
   void SetScoreText(std::string_view text) override;
+  std::string ScoreText() const override;
   void SetTitleForeColor(Rgb colour) override;
   void SetTitleBackColor(Rgb colour) override;
   void SetCanvasBackColor(Rgb colour) override;
@@ -114,6 +121,10 @@ class Form1 final : public QWidget,
   QPlainTextEdit* txtSpielregeln_ = nullptr;
   QPlainTextEdit* txtInformation_ = nullptr;
   QTimer tmrTimer_;
+  Form2 form2_{this};
+  Form3 form3_{this};
+  Form4 form4_{this};
+  LocaleDateClock date_clock_;
   QLabel* drag_image_ = nullptr;
   int drag_source_ = -1;
   QPoint drag_offset_;

@@ -2,6 +2,7 @@
 #include "window/layout.h"
 
 #include <xcb/xcb.h>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -29,6 +30,14 @@ QFont DesignFont(double points, bool bold) {
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;
+}
+
+void ShrinkToFit(QWidget* label, const QString& text) {
+  QFont font = label->font();
+  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > label->width()) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  label->setFont(font);
 }
 
 // Qt never hands an empty title to X11: it substitutes the application's name. The window class

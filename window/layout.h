@@ -19,6 +19,10 @@ constexpr QRect Twips(int left, int top, int width, int height) {
 // "MS Sans Serif" where it exists; elsewhere the font fallback picks the system's sans face.
 QFont DesignFont(double points = 8.25, bool bold = false);
 
+// The fallback for "MS Sans Serif" is usually wider than it; a one-line caption that would be
+// cut off is set in a smaller size of the same face instead.
+void ShrinkToFit(QWidget* label, const QString& text);
+
 // Clears the title the window system holds for a top-level window, which Qt would otherwise fill
 // with the application's name.
 void ClearNativeTitle(QWidget* window);

@@ -20,7 +20,9 @@ struct SoundInWindowRecord final : SoundOutput {
 TEST(Start, HidesThePanelsPausesPlaysSound2AndHidesItselfInThisOrder) {
   TestGame g;
   SoundInWindowRecord sound(g.window);
-  Game game(Ports{g.display, g.window, sound, g.timer, g.canvas, g.events}, g.random);
+  const HighscorePorts highscore{g.highscore, g.highscore, g.highscore, g.highscore,
+                                 g.HighscorePath()};
+  Game game(Ports{g.display, g.window, sound, g.timer, g.canvas, g.events, highscore}, g.random);
   game.Form_Load();
   g.window.calls.clear();
   game.cmdSpielStarten_Click();

@@ -1,6 +1,9 @@
 // Recording fakes and board text.
 #include "tests/support/fakes.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <stdexcept>
 
 namespace kaldora::testing {
@@ -99,17 +102,36 @@ void FakeSound::Play(std::string_view name, std::int32_t flags) {
   calls.push_back(std::string(name) + " " + std::to_string(flags));
 }
 
-void FakeHighscore::SetNewScoreText(std::string_view text) {
-  calls.push_back("score box " + std::string(text));
+void FakeHighscore::SetRow(int i, std::string_view wert, std::string_view person,
+                           std::string_view datum) {
+  rows[static_cast<std::size_t>(i)] =
+      std::string(wert) + "|" + std::string(person) + "|" + std::string(datum);
 }
-void FakeHighscore::ShowNameEntry() {
-  calls.push_back("name entry");
+void FakeHighscore::SetWert(int i, std::string_view wert) {
+  calls.push_back(i == 10 ? "score box " + std::string(wert) : "wert " + std::to_string(i));
+}
+void FakeHighscore::ClearName() {
+  name.clear();
+  calls.push_back("clear name");
+}
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "kaldora-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr)
+    throw std::runtime_error("no temporary folder");
+  path = pattern;
+}
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path, ignored);
 }
 
 TestGame::TestGame(std::uint64_t seed)
     : clock(seed),
       random(clock),
-      game(Ports{display, window, sound, timer, canvas, events, &highscore}, random) {
+      game(Ports{display, window, sound, timer, canvas, events,
+                 HighscorePorts{highscore, highscore, highscore, highscore, HighscorePath()}},
+           random) {
   game.Form_Load();
   ClearRecords();
 }

@@ -54,6 +54,7 @@ class FakeWindow final : public MainWindowView {
 
   std::vector<std::string> calls;
   std::vector<std::string> lines;  // "x1,y1 x2,y2 r,g,b", cleared by a change of background
+  std::string ScoreText() const override { return score; }
   std::string score;
   std::string sound_caption = "Sound &Off";
   bool start_visible = true;
@@ -95,17 +96,51 @@ class FakeSound final : public SoundOutput {
   std::vector<std::string> calls;
 };
 
-class FakeHighscore final : public HighscoreEntry {
+// The three highscore windows and the date. Records "score box 11" (txtWert(10)), "name entry"
+// (shown), "list shown", "focus go on", "question shown", "clear name" and the like; `rows` holds
+// what each row of the list shows as "points|name|date".
+class FakeHighscore final : public HighscoreWindowView,
+                            public NameEntryView,
+                            public ResetView,
+                            public DateClock {
  public:
-  void SetNewScoreText(std::string_view text) override;
-  void ShowNameEntry() override;
+  void SetRow(int i, std::string_view wert, std::string_view person,
+              std::string_view datum) override;
+  void SetWert(int i, std::string_view wert) override;
+  void ShowList() override { calls.push_back("list shown"); }
+  void HideList() override { calls.push_back("list hidden"); }
+  void FocusGoOn() override { calls.push_back("focus go on"); }
+  std::string Name() const override { return name; }
+  void ClearName() override;
+  void FocusName() override { calls.push_back("focus name"); }
+  void ShowEntry() override { calls.push_back("name entry"); }
+  void HideEntry() override { calls.push_back("entry hidden"); }
+  void ShowQuestion() override { calls.push_back("question shown"); }
+  void HideQuestion() override { calls.push_back("question hidden"); }
+  std::string GeneralDate() override { return date; }
+
   std::vector<std::string> calls;
+  std::array<std::string, 11> rows;
+  std::string name;
+  std::string date = "08.12.26 01:06:03";
+};
+
+// A folder of its own for each test's "P1.dat", removed afterwards.
+struct TempFolder {
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  std::string path;
 };
 
 // A game wired to fakes, after Form_Load, with the fakes' records cleared.
 struct TestGame {
   explicit TestGame(std::uint64_t seed = 1);
 
+  std::string HighscorePath() const { return folder.path + "/P1.dat"; }
+
+  TempFolder folder;
   FakeClock clock;
   Random random;
   FakeDisplay display;

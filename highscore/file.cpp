@@ -1,0 +1,76 @@
+// Record access to "P1.dat" through the C library; failures are reported, never raised.
+#include "highscore/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cassert>
+#include <cerrno>
+
+namespace kaldora {
+
+namespace {
+
+off_t Offset(int n) {
+  return static_cast<off_t>(n - 1) * static_cast<off_t>(kRecordSize);
+}
+
+}  // namespace
+
+HighscoreFile::HighscoreFile(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0)
+    return;
+  // A directory or a device by that name is no highscore file.
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+}
+
+HighscoreFile::~HighscoreFile() {
+  if (fd_ >= 0)
+    ::close(fd_);
+}
+
+HighscoreSatz HighscoreFile::Read(int n) const {
+  assert(n >= 1 && n <= kHighscorePlaces);
+  RecordBytes bytes{};
+  std::size_t present = 0;
+  while (fd_ >= 0 && present < kRecordSize) {
+    const ssize_t got = ::pread(fd_, bytes.data() + present, kRecordSize - present,
+                                Offset(n) + static_cast<off_t>(present));
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      return HighscoreSatz{};
+    if (got == 0)
+      break;
+    present += static_cast<std::size_t>(got);
+  }
+  if (present == 0)
+    return HighscoreSatz{};
+  return DecodeRecord(bytes, present);
+}
+
+bool HighscoreFile::Write(int n, const HighscoreSatz& entry) {
+  assert(n >= 1 && n <= kHighscorePlaces);
+  if (fd_ < 0)
+    return false;
+  const RecordBytes bytes = EncodeRecord(entry);
+  std::size_t done = 0;
+  while (done < kRecordSize) {
+    const ssize_t put = ::pwrite(fd_, bytes.data() + done, kRecordSize - done,
+                                 Offset(n) + static_cast<off_t>(done));
+    if (put < 0 && errno == EINTR)
+      continue;
+    if (put <= 0)
+      return false;
+    done += static_cast<std::size_t>(put);
+  }
+  return true;
+}
+
+}  // namespace kaldora

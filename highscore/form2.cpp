@@ -1,0 +1,63 @@
+// The highscore window's rows, coloured gold to pale for the first three ranks.
+#include "highscore/form2.h"
+
+#include "window/layout.h"
+
+namespace kaldora {
+
+namespace {
+
+QColor RowColour(int i) {
+  switch (i) {
+    case 0:
+      return QColor(255, 255, 0);
+    case 1:
+      return QColor(255, 255, 128);
+    case 2:
+      return QColor(255, 255, 192);
+    default:
+      return Qt::white;
+  }
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 392, 267) {
+  const auto box = [this](int i, int left, int width, Qt::Alignment alignment) {
+    auto* line = new QLineEdit(this);
+    line->setGeometry(Twips(left, 300 * (i + 1), width, 285));
+    line->setAlignment(alignment);
+    line->setReadOnly(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Base, RowColour(i));
+    line->setPalette(palette);
+    // Rank 11 is the entry that dropped out; the player sees ten.
+    line->setVisible(i < kHighscorePlaces - 1);
+    return line;
+  };
+  for (int i = 0; i < kHighscorePlaces; ++i) {
+    const auto n = static_cast<std::size_t>(i);
+    rang_[n] = box(i, 480, 285, Qt::AlignCenter);
+    rang_[n]->setText(QString::number(i + 1));
+    wert_[n] = box(i, 990, 450, Qt::AlignRight | Qt::AlignVCenter);
+    person_[n] = box(i, 1700, 2040, Qt::AlignLeft | Qt::AlignVCenter);
+    datum_[n] = box(i, 4005, 1395, Qt::AlignCenter);
+  }
+  cmdWeiter_ = AddButton("&Go On", Twips(4305, 3495, 1095, 300));
+}
+
+void Form2::SetRow(int i, std::string_view wert, std::string_view person, std::string_view datum) {
+  SetWert(i, wert);
+  txtPerson(i)->setText(ToQString(person));
+  txtDatum(i)->setText(ToQString(datum));
+}
+
+void Form2::SetWert(int i, std::string_view wert) {
+  txtWert(i)->setText(ToQString(wert));
+}
+
+}  // namespace kaldora

@@ -1,0 +1,139 @@
+// Showing the list, entering a new name into it, and clearing it.
+#include "highscore/highscore.h"
+
+#include <algorithm>
+#include <charconv>
+#include <numeric>
+
+#include "board/game.h"
+
+namespace kaldora {
+
+namespace {
+
+// The score label always shows a 16-bit number; anything else counts as no points.
+std::int16_t PointsFromCaption(std::string_view caption) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(caption.data(), caption.data() + caption.size(), value);
+  if (error != std::errc() || end != caption.data() + caption.size())
+    return 0;
+  return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
+}
+
+}  // namespace
+
+std::int16_t Highscore::ReadMindestPunkte() const {
+  const HighscoreFile file(ports_.path);
+  return file.Read(10).Wert;
+}
+
+void Highscore::OfferNewScore(std::int16_t punkte) {
+  ports_.list.SetWert(10, std::to_string(punkte));
+  ports_.entry.ShowEntry();
+}
+
+void Highscore::FillRowsFrom(const HighscoreFile& file) {
+  for (int i = 0; i < kHighscorePlaces; ++i) {
+    const HighscoreSatz entry = file.Read(i + 1);
+    ports_.list.SetRow(i, std::to_string(entry.Wert), entry.Person.str(), entry.Datum.str());
+  }
+}
+
+void Highscore::FillRowsFromFile() {
+  FillRowsFrom(HighscoreFile(ports_.path));
+}
+
+void Highscore::ShowListWindow() {
+  ports_.list.ShowList();
+  ports_.list.FocusGoOn();
+}
+
+void Highscore::Form2_cmdWeiter_Click() {
+  ports_.list.HideList();
+}
+
+void Highscore::Form3_cmdWeiter_Click() {
+  // The points are what the score label shows now, which is 0 if a new game has begun meanwhile.
+  const std::string name = ports_.entry.Name();
+  const std::int16_t punkte = PointsFromCaption(main_.ScoreText());
+  const std::string datum = ports_.clock.GeneralDate();
+  ports_.list.SetRow(10, std::to_string(punkte), name, datum);
+  ports_.entry.ClearName();
+  ports_.entry.FocusName();
+  {
+    HighscoreFile file(ports_.path);
+    HighscoreSatz neu;
+    neu.Wert = punkte;
+    neu.Person.Assign(name);
+    neu.Datum.Assign(datum);
+    file.Write(11, neu);
+    for (std::size_t i = 0; i < kHighscorePlaces; ++i) {
+      const HighscoreSatz entry = file.Read(static_cast<int>(i) + 1);
+      m_.WerteDatei[i] = entry.Wert;
+      m_.PersonenDatei[i] = entry.Person.str();
+      m_.DatenDatei[i] = entry.Datum.str();
+    }
+    Ordnen();
+    // A list that could not be stored is not shown as if it had been.
+    if (!Speichern(file))
+      FillRowsFrom(file);
+  }
+  ports_.entry.HideEntry();
+  ShowListWindow();
+}
+
+void Highscore::Ordnen() {
+  Sortieren();
+  for (std::size_t i = 0; i < kHighscorePlaces; ++i) {
+    ports_.list.SetRow(static_cast<int>(i), std::to_string(m_.WerteRang[i]), m_.PersonenRang[i],
+                       m_.DatenRang[i]);
+  }
+}
+
+// Highest points first; among equal points the earlier record stays ahead, so a new entry ranks
+// below a stored one with the same points.
+void Highscore::Sortieren() {
+  std::array<std::size_t, kHighscorePlaces> order{};
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+    return m_.WerteDatei[a] > m_.WerteDatei[b];
+  });
+  for (std::size_t rank = 0; rank < kHighscorePlaces; ++rank) {
+    m_.WerteRang[rank] = m_.WerteDatei[order[rank]];
+    m_.PersonenRang[rank] = m_.PersonenDatei[order[rank]];
+    m_.DatenRang[rank] = m_.DatenDatei[order[rank]];
+  }
+}
+
+bool Highscore::Speichern(HighscoreFile& file) {
+  bool stored = true;
+  for (std::size_t i = 0; i < kHighscorePlaces; ++i) {
+    HighscoreSatz entry;
+    entry.Wert = m_.WerteRang[i];
+    entry.Person.Assign(m_.PersonenRang[i]);
+    entry.Datum.Assign(m_.DatenRang[i]);
+    stored = file.Write(static_cast<int>(i) + 1, entry) && stored;
+  }
+  return stored;
+}
+
+void Highscore::cmdHighscoreErneuern_Click() {
+  ports_.reset.ShowQuestion();
+}
+
+void Highscore::cmdJa_Click() {
+  ports_.reset.HideQuestion();
+  {
+    HighscoreFile file(ports_.path);
+    for (int n = 1; n <= kHighscorePlaces; ++n)
+      file.Write(n, HighscoreSatz{});
+  }
+  FillRowsFromFile();
+  ports_.list.ShowList();
+}
+
+void Highscore::cmdNein_Click() {
+  ports_.reset.HideQuestion();
+}
+
+}  // namespace kaldora

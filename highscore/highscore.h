@@ -1,0 +1,95 @@
+// The highscore list's logic: showing it, entering a new name, and clearing it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "board/module1.h"
+#include "highscore/file.h"
+#include "highscore/record.h"
+
+namespace kaldora {
+
+class MainWindowView;
+
+// Form2, the highscore window: eleven rows of rank, points, name and date; row 10 is hidden.
+class HighscoreWindowView {
+ public:
+  virtual ~HighscoreWindowView() = default;
+  virtual void SetRow(int i, std::string_view wert, std::string_view person,
+                      std::string_view datum) = 0;
+  virtual void SetWert(int i, std::string_view wert) = 0;  // txtWert(i)
+  virtual void ShowList() = 0;                             // modeless, brought to the front
+  virtual void HideList() = 0;
+  virtual void FocusGoOn() = 0;
+};
+
+// Form3, the name entry.
+class NameEntryView {
+ public:
+  virtual ~NameEntryView() = default;
+  virtual std::string Name() const = 0;  // txtEingabeNamen, exactly as typed
+  virtual void ClearName() = 0;
+  virtual void FocusName() = 0;
+  virtual void ShowEntry() = 0;  // modeless, brought to the front
+  virtual void HideEntry() = 0;
+};
+
+// Form4, the question before the list is cleared.
+class ResetView {
+ public:
+  virtual ~ResetView() = default;
+  virtual void ShowQuestion() = 0;
+  virtual void HideQuestion() = 0;
+};
+
+class DateClock {
+ public:
+  virtual ~DateClock() = default;
+  // Now, in the system's general date format: the short date, a blank, the long time.
+  virtual std::string GeneralDate() = 0;
+};
+
+struct HighscorePorts {
+  HighscoreWindowView& list;
+  NameEntryView& entry;
+  ResetView& reset;
+  DateClock& clock;
+  std::string path = "P1.dat";  // in the working directory
+};
+
+class Highscore {
+ public:
+  Highscore(HighscorePorts ports, MainWindowView& main, Module1& m)
+      : ports_(std::move(ports)), main_(main), m_(m) {}
+
+  // The points of record 10, which a final score must beat.
+  std::int16_t ReadMindestPunkte() const;
+
+  // The end of a game with a qualifying score: the score into the hidden row, the name entry up.
+  void OfferNewScore(std::int16_t punkte);
+
+  // "Show Highscore" without its sound: the rows from the file, then the window.
+  void FillRowsFromFile();
+  void ShowListWindow();
+
+  void Form2_cmdWeiter_Click();
+  void Form3_cmdWeiter_Click();
+  void Ordnen();
+  // False when not every record could be written.
+  bool Speichern(HighscoreFile& file);
+  void cmdHighscoreErneuern_Click();
+  void cmdJa_Click();
+  void cmdNein_Click();
+
+ private:
+  void FillRowsFrom(const HighscoreFile& file);
+  void Sortieren();
+
+  HighscorePorts ports_;
+  MainWindowView& main_;
+  Module1& m_;
+};
+
+}  // namespace kaldora

@@ -1,0 +1,60 @@
+// The small windows' common frame.
+#include "window/smallwindow.h"
+
+#include <QPainter>
+#include <QScreen>
+
+#include "window/layout.h"
+
+namespace kaldora {
+
+namespace {
+const QColor kLightGreen(128, 255, 128);
+}  // namespace
+
+SmallWindow::SmallWindow(QWidget* owner, const QString& title, int width, int height)
+    : QWidget(owner, Qt::Window), empty_title_(title.isEmpty()) {
+  setWindowTitle(title);
+  setFixedSize(width, height);
+  setFont(DesignFont());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kLightGreen);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  setPalette(palette);
+  setAutoFillBackground(true);
+  // Closing it through the window manager only hides it, and never ends the game.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  const QRect screen = this->screen()->geometry();
+  const QSize outer = frameGeometry().size();
+  move(screen.x() + (screen.width() - outer.width()) / 2,
+       screen.y() + (screen.height() - outer.height()) / 2);
+}
+
+void SmallWindow::ShowInFront() {
+  show();
+  raise();
+  activateWindow();
+}
+
+QPushButton* SmallWindow::AddButton(const char* caption, QRect place) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  button->setGeometry(place);
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::Button, kLightGreen);
+  button->setPalette(palette);
+  return button;
+}
+
+void SmallWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+  painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+void SmallWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (empty_title_)
+    ClearNativeTitle(this);
+}
+
+}  // namespace kaldora
