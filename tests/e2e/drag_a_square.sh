@@ -1,38 +1,11 @@
 #!/bin/bash
 # The real game under its own X server: Start, one drag with the mouse, Exit, checked from screenshots.
-set -u
-for tool in Xvfb xdotool import convert xprop; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d) xvfb="" game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null && wait "$game" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work/game.log" 2>/dev/null; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
-mkdir "$work/run" && cd "$work/run" || fail "no working directory"
-"$1" >"$work/game.log" 2>&1 &
-game=$!
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --class '^kaldora$' 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  sleep 0.05
-done
-[ -n "$win" ] || fail "no kaldora window"
-eval "$(xdotool getwindowgeometry --shell "$win")"
+source "$(dirname "$0")/lib.sh"
+start_game "$1"
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 [ "$WIDTH x $HEIGHT at $X,$Y" = "800 x 600 at $(((screen_w - 800) / 2)),$(((screen_h - 600) / 2))" ] ||
   fail "client area $WIDTH x $HEIGHT at $X,$Y is not 800 x 600, centred"
 
-at() { echo $((X + 68 + 63 * ($1 % 9))) $((Y + 48 + 63 * ($1 / 9))); }  # centre of square n
 px() { echo "%[fx:int(255*p{$1,$2}.r+.5)],%[fx:int(255*p{$1,$2}.g+.5)],%[fx:int(255*p{$1,$2}.b+.5)]"; }
 free="230,255,230"
 
@@ -85,9 +58,5 @@ for prop in WM_NAME _NET_WM_NAME; do
 done
 [[ $(xprop -id "$win" WM_CLASS) == *'"kaldora"'* ]] || fail "WM_CLASS does not name kaldora"
 
-xdotool mousemove --sync $((X + 700)) $((Y + 549)) click 1  # "&Exit"
-for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.05; done
-wait "$game"
-status=$? game=""
-[ "$status" -eq 0 ] || fail "kaldora ended with status $status"
+exit_game
 echo "ok: square $source ($colour) dragged onto $target"
