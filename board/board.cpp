@@ -43,6 +43,7 @@ const SourceBox& Board::picF(int k) {
 
 void Board::SetTag(int n, std::string_view tag) {
   at(n).Tag = tag;
+  at(n).weight = Weight(tag);
 }
 
 void Board::SetPicture(int n, const SourceImage* picture) {

@@ -45,6 +45,7 @@ std::int32_t Weight(std::string_view tag);
 
 struct Square {
   std::string Tag{code::kFree};
+  std::int32_t weight = 0;  // Weight(Tag), kept with it: the detections add it up all the time
   const SourceImage* Picture = nullptr;
   int DragMode = 0;  // 1: pressing the mouse on the square starts dragging it
   bool Enabled = true;

@@ -24,7 +24,7 @@ constexpr int DiagonalWindowStart(int w) {
 std::int32_t Game::Sum(int first, int step, int count) const {
   std::int32_t sum = 0;
   for (int i = 0; i < count; ++i)
-    sum += Weight(board_[first + i * step].Tag);
+    sum += board_[first + i * step].weight;
   return sum;
 }
 
