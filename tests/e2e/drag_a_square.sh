@@ -7,7 +7,7 @@ read -r screen_w screen_h < <(xdotool getdisplaygeometry)
   fail "client area $WIDTH x $HEIGHT at $X,$Y is not 800 x 600, centred"
 
 px() { echo "%[fx:int(255*p{$1,$2}.r+.5)],%[fx:int(255*p{$1,$2}.g+.5)],%[fx:int(255*p{$1,$2}.b+.5)]"; }
-free="230,255,230"
+free="230,255,230" stone="0,0,0"  # a blackstone's centre cell is black
 
 # Start-up painted the frame's corners and a tree of RGB(0,128,0) on the canvas.
 corners="$(px $X $Y) $(px $((X + 799)) $Y) $(px $X $((Y + 599))) $(px $((X + 799)) $((Y + 599)))"
@@ -32,23 +32,33 @@ shoot() {
   for _ in $(seq 20); do
     import -window root "$work/shot.png" && mapfile -t shown < <(convert "$work/shot.png" -format "$format" info:)
     coloured=()
-    for n in "${!shown[@]}"; do [ "${shown[n]}" != "$free" ] && coloured+=("$n"); done
+    for n in "${!shown[@]}"; do
+      [ "${shown[n]}" != "$free" ] && [ "${shown[n]}" != "$stone" ] && coloured+=("$n")
+    done
     [ "${#coloured[@]}" -ge "$1" ] && return
     sleep 0.1
   done
 }
 
-xdotool mousemove --sync $((X + 700)) $((Y + 306)) click 1  # "&Start"
-shoot 3
-[ "${#coloured[@]}" -eq 3 ] || fail "Start gave ${#coloured[@]} coloured squares"
-source=${coloured[0]} colour=${shown[coloured[0]]}
-for target in "${!shown[@]}"; do [ "${shown[target]}" = "$free" ] && break; done
-xdotool mousemove --sync $(at "$source") mousedown 1 sleep 0.1 \
-  mousemove --sync $(at $(((source + target) / 2))) sleep 0.1 mousemove --sync $(at "$target") \
-  sleep 0.1 mouseup 1
-shoot 6
+# (xdotool's --sync waits for the pointer to move, so no move goes to where the pointer already is.)
+# A chance event after the move (1.4 %: a colour bursts) can take squares away; then play again.
+for attempt in 1 2 3; do
+  xdotool mousemove --sync $((X + 700)) $((Y + 333)) click 1  # "&Pause", for a fresh board
+  xdotool mousemove --sync $((X + 700)) $((Y + 306)) click 1  # "&Start"
+  shoot 3
+  [ "${#coloured[@]}" -eq 3 ] || fail "Start gave ${#coloured[@]} coloured squares"
+  source=${coloured[0]} colour=${shown[coloured[0]]}
+  for target in "${!shown[@]}"; do [ "${shown[target]}" = "$free" ] && break; done
+  xdotool mousemove --sync $(at "$source") mousedown 1 sleep 0.1 \
+    mousemove_relative --sync 20 20 sleep 0.1 mousemove --sync $(at "$target") \
+    sleep 0.1 mouseup 1
+  sleep 0.5  # past the tick of a burst, if there was one
+  shoot 6
+  # Six, not seven, proves the source was vacated; one of the new squares may land on it again.
+  [ "${shown[target]}" = "$colour" ] && [ "${#coloured[@]}" -eq 6 ] && break
+  echo "note: attempt $attempt left ${#coloured[@]} coloured squares, target ${shown[target]}"
+done
 [ "${shown[target]}" = "$colour" ] || fail "target $target shows ${shown[target]}, not $colour"
-# Six, not seven, proves the source was vacated; one of the new squares may still land on it.
 [ "${#coloured[@]}" -eq 6 ] || fail "${#coloured[@]} coloured squares after a move that made no row"
 [ "${shown[source]}" = "$free" ] || echo "note: a new square landed on the vacated square $source"
 
