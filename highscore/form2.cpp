@@ -20,10 +20,6 @@ QColor RowColour(int i) {
   }
 }
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 392, 267) {

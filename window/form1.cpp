@@ -34,10 +34,6 @@ QColor ToQColor(Rgb c) {
   return QColor(c.r, c.g, c.b);
 }
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, colour);

@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
+#include <string_view>
 
 class QWidget;
 
@@ -14,6 +16,11 @@ constexpr int Px(int twips) {
 }
 constexpr QRect Twips(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// The logic's texts are UTF-8.
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // "MS Sans Serif" where it exists; elsewhere the font fallback picks the system's sans face.
