@@ -2,14 +2,14 @@
 #include <QApplication>
 
 #include "board/random.h"
-#include "control/sound.h"
+#include "control/pulsesound.h"
 #include "window/form1.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kaldora::SystemClock clock;
   kaldora::Random random(clock);
-  kaldora::SilentSound sound;
+  kaldora::PulseSound sound;  // outlives the windows that play through it
   kaldora::Form1 form(random, sound);
   form.show();
   return QApplication::exec();
