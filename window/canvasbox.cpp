@@ -7,9 +7,13 @@
 
 namespace kaldora {
 
-CanvasBox::CanvasBox(QWidget* parent)
-    : QWidget(parent), image_(Px(2280), Px(2280), QImage::Format_RGB32) {
+CanvasBox::CanvasBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Drawn at the device's resolution, so the tree stays sharp on a scaled screen.
+  const qreal ratio = devicePixelRatioF();
+  const int size = qRound(Px(2280) * ratio);
+  image_ = QImage(size, size, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
   image_.fill(back_);
 }
 

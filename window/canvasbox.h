@@ -18,8 +18,12 @@ class CanvasBox final : public QWidget, public TreeCanvas {
   QColor backColor() const { return back_; }
   const QImage& image() const { return image_; }
 
-  float ScaleWidth() const override { return static_cast<float>(image_.width()); }
-  float ScaleHeight() const override { return static_cast<float>(image_.height()); }
+  float ScaleWidth() const override {
+    return static_cast<float>(image_.deviceIndependentSize().width());
+  }
+  float ScaleHeight() const override {
+    return static_cast<float>(image_.deviceIndependentSize().height());
+  }
   void Cls() override;
   void SetDrawWidth(int width) override { draw_width_ = width; }
   void Line(int x1, int y1, int x2, int y2) override;

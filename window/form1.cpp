@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,7 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
+#include <cmath>
 
 #include "resources/pictures.h"
 #include "resources/texts.h"
@@ -19,7 +22,9 @@ namespace kaldora {
 
 namespace {
 
-QPixmap ToPixmap(const PicturePixels& pixels) {
+// At a whole device pixel ratio every pixel becomes a block of device pixels, so the bevel rings
+// stay sharp; at a fractional one the picture is scaled smoothly.
+QPixmap ToPixmap(const PicturePixels& pixels, qreal ratio) {
   QImage image(kPictureSize, kPictureSize, QImage::Format_RGB888);
   for (int y = 0; y < kPictureSize; ++y) {
     for (int x = 0; x < kPictureSize; ++x) {
@@ -27,7 +32,13 @@ QPixmap ToPixmap(const PicturePixels& pixels) {
       image.setPixelColor(x, y, QColor(c.r, c.g, c.b));
     }
   }
-  return QPixmap::fromImage(image);
+  const int size = qRound(kPictureSize * ratio);
+  const bool whole = std::abs(ratio - std::round(ratio)) < 1e-6;
+  QPixmap pixmap =
+      QPixmap::fromImage(image.scaled(size, size, Qt::IgnoreAspectRatio,
+                                      whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+  pixmap.setDevicePixelRatio(ratio);
+  return pixmap;
 }
 
 QColor ToQColor(Rgb c) {
@@ -64,7 +75,7 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   SetColours(this, QColor(0, 128, 0), QColor(192, 255, 192));
 
   for (int k = 0; k < kSources; ++k) {
-    pictures_[static_cast<std::size_t>(k)] = ToPixmap(DrawSourcePicture(k));
+    pictures_[static_cast<std::size_t>(k)] = ToPixmap(DrawSourcePicture(k), devicePixelRatioF());
   }
 
   for (int n = 0; n < kSquares; ++n) {
@@ -112,6 +123,22 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   connect(form4_.cmdJa(), &QPushButton::clicked, this, [&highscore] { highscore.cmdJa_Click(); });
   connect(form4_.cmdNein(), &QPushButton::clicked, this,
           [&highscore] { highscore.cmdNein_Click(); });
+
+  // After the buttons, so that the board comes last in the tab order; under the panels.
+  board_keys_ = new BoardKeys(
+      this, picP_, [this](int target, int source) { game_.picP_DragDrop(target, source); },
+      [this](const SquareBox& square) {
+        for (int k = 0; k <= kJokerSource; ++k) {
+          if (square.picture() == picture(k))
+            return k;
+        }
+        return -1;
+      });
+  board_keys_->stackUnder(txtSpielregeln_);
+  auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+  symbols->setContext(Qt::WindowShortcut);
+  connect(symbols, &QShortcut::activated, this,
+          [this] { board_keys_->SetSymbols(!board_keys_->symbols()); });
 
   tmrTimer_.setInterval(400);
   connect(&tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
@@ -167,11 +194,15 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   for (const DrawnLine& l : drawn_) {
-    painter.setPen(QPen(l.colour, 1));
-    const int sx = l.x2 > l.x1 ? 1 : (l.x2 < l.x1 ? -1 : 0);
-    const int sy = l.y2 > l.y1 ? 1 : (l.y2 < l.y1 ? -1 : 0);
-    if (sx != 0 || sy != 0)
-      painter.drawLine(l.x1, l.y1, l.x2 - sx, l.y2 - sy);
+    if (l.x1 == l.x2 && l.y1 == l.y2)
+      continue;  // nothing but its end point
+    // Filled as a rectangle one pixel wide, so that it covers whole device pixels at any scale.
+    const QRect line = QRect(QPoint(l.x1, l.y1), QPoint(l.x2, l.y2)).normalized();
+    const bool across = l.y1 == l.y2;
+    const QRect without_end = across
+                                  ? line.adjusted(l.x2 < l.x1 ? 1 : 0, 0, l.x2 > l.x1 ? -1 : 0, 0)
+                                  : line.adjusted(0, l.y2 < l.y1 ? 1 : 0, 0, l.y2 > l.y1 ? -1 : 0);
+    painter.fillRect(without_end, l.colour);
   }
 }
 
@@ -272,6 +303,11 @@ bool Form1::Enabled() const {
 // running event has finished, so no move starts inside another.
 void Form1::DoEvents() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  game_.cmdProgrammBeenden_Click();
 }
 
 void Form1::BeginDrag(int source, QPoint pressed_at) {

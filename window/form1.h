@@ -11,6 +11,7 @@
 #include "highscore/form2.h"
 #include "highscore/form3.h"
 #include "highscore/form4.h"
+#include "window/boardkeys.h"
 #include "window/canvasbox.h"
 #include "window/squarebox.h"
 
@@ -52,11 +53,14 @@ class Form1 final : public QWidget,
   Form2& form2() { return form2_; }
   Form3& form3() { return form3_; }
   Form4& form4() { return form4_; }
+  BoardKeys* boardKeys() const { return board_keys_; }
   // The picture that follows the cursor while a square is dragged.
   QLabel* dragImage() const { return drag_image_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // A close request from the window manager ends the program as "&Exit" does.
+  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -92,6 +96,7 @@ class Form1 final : public QWidget,
 
   void DoEvents() override;
 
+  void MousePressed() override { board_keys_->MouseUsed(); }
   void BeginDrag(int source, QPoint pressed_at) override;
   void MoveDrag(QPoint global) override;
   void EndDrag(QPoint global) override;
@@ -125,6 +130,7 @@ class Form1 final : public QWidget,
   Form3 form3_{this};
   Form4 form4_{this};
   LocaleDateClock date_clock_;
+  BoardKeys* board_keys_ = nullptr;
   QLabel* drag_image_ = nullptr;
   int drag_source_ = -1;
   QPoint drag_offset_;

@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Task bars and docks find the icon and the name through the desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("kaldora"));
   kaldora::SystemClock clock;
   kaldora::Random random(clock);
   kaldora::PulseSound sound;  // outlives the windows that play through it

@@ -31,6 +31,7 @@ void SquareBox::paintEvent(QPaintEvent*) {
 // The press itself starts the drag; Qt keeps the mouse with this square until the release, wherever
 // the cursor goes.
 void SquareBox::mousePressEvent(QMouseEvent* event) {
+  host_.MousePressed();
   if (event->button() != Qt::LeftButton || drag_mode_ != 1)
     return;
   dragging_ = true;

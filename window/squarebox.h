@@ -11,6 +11,7 @@ namespace kaldora {
 class DragHost {
  public:
   virtual ~DragHost() = default;
+  virtual void MousePressed() = 0;                            // on any square, draggable or not
   virtual void BeginDrag(int source, QPoint pressed_at) = 0;  // position within the square
   virtual void MoveDrag(QPoint global) = 0;
   virtual void EndDrag(QPoint global) = 0;

@@ -1,0 +1,187 @@
+// Keyboard play on the board, and the colour symbols, both drawn over the squares.
+#include "window/boardkeys.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+#include "window/squarebox.h"
+
+namespace kaldora {
+
+namespace {
+
+// One shape for each colour and the joker, in black with a white edge so it shows on any of them.
+void DrawSymbol(QPainter& p, int colour, QRectF box) {
+  const QPointF c = box.center();
+  const double r = box.width() / 2;
+  QPainterPath path;
+  switch (colour) {
+    case 0:  // red: a disc
+      path.addEllipse(c, r, r);
+      break;
+    case 1:  // orange: a triangle
+      path.moveTo(c.x(), c.y() - r);
+      path.lineTo(c.x() + r, c.y() + r);
+      path.lineTo(c.x() - r, c.y() + r);
+      path.closeSubpath();
+      break;
+    case 2:  // yellow: a square
+      path.addRect(box);
+      break;
+    case 3: {  // green: a cross
+      const double t = r / 3;
+      const QPointF corners[] = {{-t, -r}, {t, -r}, {t, -t}, {r, -t}, {r, t},   {t, t},
+                                 {t, r},   {-t, r}, {-t, t}, {-r, t}, {-r, -t}, {-t, -t}};
+      path.moveTo(c + corners[0]);
+      for (const QPointF& q : corners)
+        path.lineTo(c + q);
+      path.closeSubpath();
+      break;
+    }
+    case 4:  // cyan: a diamond
+      path.moveTo(c.x(), c.y() - r);
+      path.lineTo(c.x() + r, c.y());
+      path.lineTo(c.x(), c.y() + r);
+      path.lineTo(c.x() - r, c.y());
+      path.closeSubpath();
+      break;
+    case 5:  // blue: a ring
+      path.addEllipse(c, r, r);
+      path.addEllipse(c, r / 2, r / 2);
+      break;
+    case 6:  // magenta: a five-pointed star
+      for (int i = 0; i < 10; ++i) {
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double d = i % 2 == 0 ? r : r * 0.45;
+        const QPointF q(c.x() + d * std::cos(a), c.y() + d * std::sin(a));
+        i == 0 ? path.moveTo(q) : path.lineTo(q);
+      }
+      path.closeSubpath();
+      break;
+    default:  // the joker: a bar of three dots
+      for (int i = -1; i <= 1; ++i)
+        path.addEllipse(QPointF(c.x() + i * r * 0.7, c.y()), r / 3, r / 3);
+      break;
+  }
+  p.setPen(QPen(Qt::white, 1.5));
+  p.setBrush(Qt::black);
+  p.drawPath(path);
+}
+
+}  // namespace
+
+BoardKeys::BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
+                     std::function<void(int, int)> drop,
+                     std::function<int(const SquareBox&)> colour_of)
+    : QWidget(parent), squares_(squares), drop_(std::move(drop)), colour_of_(std::move(colour_of)) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::TabFocus);
+  const QRect first = squares_.front()->geometry();
+  const QRect last = squares_.back()->geometry();
+  setGeometry(first.united(last));
+}
+
+QRect BoardKeys::SquareRect(int n) const {
+  return squares_[static_cast<std::size_t>(n)]->geometry().translated(-pos());
+}
+
+void BoardKeys::MouseUsed() {
+  keyboard_ = false;
+  held_ = -1;
+  update();
+}
+
+void BoardKeys::SetSymbols(bool on) {
+  symbols_ = on;
+  update();
+}
+
+void BoardKeys::keyPressEvent(QKeyEvent* event) {
+  const int row = cursor_ / 9;
+  const int column = cursor_ % 9;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      cursor_ = 9 * row + std::max(column - 1, 0);
+      break;
+    case Qt::Key_Right:
+      cursor_ = 9 * row + std::min(column + 1, 8);
+      break;
+    case Qt::Key_Up:
+      cursor_ = 9 * std::max(row - 1, 0) + column;
+      break;
+    case Qt::Key_Down:
+      cursor_ = 9 * std::min(row + 1, 8) + column;
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+      // Only what a mouse could drag is picked up; a disabled square takes no key.
+      const SquareBox& square = *squares_[static_cast<std::size_t>(cursor_)];
+      if (!square.isEnabled())
+        break;
+      if (held_ < 0) {
+        if (square.dragMode() == 1)
+          held_ = cursor_;
+      } else {
+        const int source = held_;
+        held_ = -1;
+        drop_(cursor_, source);
+      }
+      break;
+    }
+    case Qt::Key_Escape:
+      if (held_ < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+      }
+      held_ = -1;
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  keyboard_ = true;
+  update();
+}
+
+void BoardKeys::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void BoardKeys::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+void BoardKeys::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (symbols_) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const SquareBox* square : squares_) {
+      const int colour = colour_of_(*square);
+      if (colour < 0)
+        continue;
+      const QRectF place = QRectF(SquareRect(square->index())).adjusted(38, 38, -7, -7);
+      DrawSymbol(painter, colour, place);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+  }
+  if (held_ >= 0) {
+    painter.setPen(QPen(Qt::white, 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(SquareRect(held_).adjusted(5, 5, -6, -6));
+  }
+  if (frameShown()) {
+    const QRect frame = SquareRect(cursor_);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawRect(frame.adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(frame.adjusted(3, 3, -4, -4));
+  }
+}
+
+}  // namespace kaldora

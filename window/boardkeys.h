@@ -1,0 +1,49 @@
+// The board as one control of the tab order: the arrow keys move a frame over the squares, Space
+// or Enter picks up the framed square and drops it on the square framed next, Escape puts it back.
+// It also draws the colour symbols that tell similar colours apart.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+namespace kaldora {
+
+class SquareBox;
+
+class BoardKeys final : public QWidget {
+ public:
+  // squares: the 81 boxes, which it lies over; drop: a drop of source on target, as the mouse
+  // gives.
+  BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
+            std::function<void(int target, int source)> drop,
+            std::function<int(const SquareBox&)> colour_of);
+
+  int cursor() const { return cursor_; }
+  int held() const { return held_; }  // -1: none
+  bool frameShown() const { return keyboard_ && hasFocus(); }
+  // The mouse took over: no frame, and a square held by the keys goes back.
+  void MouseUsed();
+
+  void SetSymbols(bool on);
+  bool symbols() const { return symbols_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QRect SquareRect(int n) const;
+
+  const std::array<SquareBox*, 81>& squares_;
+  std::function<void(int, int)> drop_;
+  std::function<int(const SquareBox&)> colour_of_;
+  int cursor_ = 40;
+  int held_ = -1;
+  bool keyboard_ = true;
+  bool symbols_ = false;
+};
+
+}  // namespace kaldora
