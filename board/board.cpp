@@ -1,7 +1,6 @@
 // The board's squares and source pictures.
 #include "board/board.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace kaldora {
@@ -42,8 +41,10 @@ const SourceBox& Board::picF(int k) {
 }
 
 void Board::SetTag(int n, std::string_view tag) {
-  at(n).Tag = tag;
-  at(n).weight = Weight(tag);
+  std::string& current = at(n).Tag;
+  free_squares_ += (tag == code::kFree) - (current == code::kFree);
+  current = tag;
+  weights_[static_cast<std::size_t>(n)] = Weight(tag);
 }
 
 void Board::SetPicture(int n, const SourceImage* picture) {
@@ -76,11 +77,6 @@ void Board::FeldLeeren(int n) {
   SetPicture(n, nullptr);
   SetDragMode(n, 0);
   SetTag(n, code::kFree);
-}
-
-bool Board::HasFreeSquare() const {
-  return std::any_of(squares_.begin(), squares_.end(),
-                     [](const Square& s) { return s.Tag == code::kFree; });
 }
 
 }  // namespace kaldora

@@ -45,7 +45,6 @@ std::int32_t Weight(std::string_view tag);
 
 struct Square {
   std::string Tag{code::kFree};
-  std::int32_t weight = 0;  // Weight(Tag), kept with it: the detections add it up all the time
   const SourceImage* Picture = nullptr;
   int DragMode = 0;  // 1: pressing the mouse on the square starts dragging it
   bool Enabled = true;
@@ -87,13 +86,18 @@ class Board {
   // No picture, not draggable, code "0"; background and enabled state stay.
   void FeldLeeren(int n);
 
-  bool HasFreeSquare() const;
+  // Weight(Tag) of square n, kept side by side for the detections, which add them up all the time.
+  std::int32_t weight(int n) const { return weights_[static_cast<std::size_t>(n)]; }
+
+  bool HasFreeSquare() const { return free_squares_ > 0; }
 
  private:
   Square& at(int n) { return squares_[static_cast<std::size_t>(n)]; }
 
   SquareDisplay& display_;
   std::array<Square, kSquares> squares_{};
+  std::array<std::int32_t, kSquares> weights_{};
+  int free_squares_ = kSquares;  // squares whose code is "0"
 };
 
 }  // namespace kaldora

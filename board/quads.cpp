@@ -7,7 +7,7 @@ namespace kaldora {
 
 namespace {
 
-constexpr auto Ziel9er = WinningSums<9>();
+using Ziel9er = WinningSumSet<9>;
 
 // Block b (7 * top row + left column) has its top-left square at 9 * row + column.
 constexpr int BlockStart(int b) {
@@ -24,7 +24,7 @@ void Game::QuadrateOben() {
   for (int b = 0; b < kFirstLowerBlock; ++b)
     Summen9er[b] = SumBlock(BlockStart(b));
   for (int b = 0; b < kFirstLowerBlock; ++b) {
-    if (IsWinningSum(Ziel9er, Summen9er[b])) {
+    if (Ziel9er::Contains(Summen9er[b])) {
       QuadratLeeren(BlockStart(b));
       QuadrateObenTreffer();
       return;
@@ -37,7 +37,7 @@ void Game::QuadrateUnten() {
   for (int b = kFirstLowerBlock; b < kBlocks; ++b)
     Summen9er[b] = SumBlock(BlockStart(b));
   for (int b = kFirstLowerBlock; b < kBlocks; ++b) {
-    if (IsWinningSum(Ziel9er, Summen9er[b])) {
+    if (Ziel9er::Contains(Summen9er[b])) {
       QuadratLeeren(BlockStart(b));
       QuadrateUntenTreffer();
       return;
@@ -46,7 +46,12 @@ void Game::QuadrateUnten() {
 }
 
 std::int32_t Game::SumBlock(int s) const {
-  return Sum(s, 1, 3) + Sum(s + 9, 1, 3) + Sum(s + 18, 1, 3);
+  std::int32_t sum = 0;
+  for (int row = 0; row < 3; ++row) {
+    for (int i = 0; i < 3; ++i)
+      sum += board_.weight(s + 9 * row + i);
+  }
+  return sum;
 }
 
 void Game::QuadratLeeren(int s) {

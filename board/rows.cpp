@@ -6,7 +6,7 @@ namespace kaldora {
 
 namespace {
 
-constexpr auto Ziel5er = WinningSums<5>();
+using Ziel5er = WinningSumSet<5>;
 
 // Windows are numbered 5 * major + minor; the board square of their first field follows.
 constexpr int ColumnWindowStart(int w) {
@@ -24,7 +24,7 @@ constexpr int DiagonalWindowStart(int w) {
 std::int32_t Game::Sum(int first, int step, int count) const {
   std::int32_t sum = 0;
   for (int i = 0; i < count; ++i)
-    sum += board_[first + i * step].weight;
+    sum += board_.weight(first + i * step);
   return sum;
 }
 
@@ -33,7 +33,7 @@ void Game::Spalten() {
   for (int w = 0; w < 45; ++w)
     Summen5er[w] = Sum(ColumnWindowStart(w), 9, 5);
   for (int w = 0; w < 45; ++w) {
-    if (IsWinningSum(Ziel5er, Summen5er[w])) {
+    if (Ziel5er::Contains(Summen5er[w])) {
       SpalteLeeren(ColumnWindowStart(w));
       SpaltenTreffer();
       return;
@@ -46,7 +46,7 @@ void Game::Zeilen() {
   for (int w = 0; w < 45; ++w)
     Summen5er[w] = Sum(RowWindowStart(w), 1, 5);
   for (int w = 0; w < 45; ++w) {
-    if (IsWinningSum(Ziel5er, Summen5er[w])) {
+    if (Ziel5er::Contains(Summen5er[w])) {
       ZeileLeeren(RowWindowStart(w));
       ZeilenTreffer();
       return;
@@ -62,14 +62,14 @@ void Game::Diagonalen() {
   for (int w = 0; w < 25; ++w)
     SummenDiagonaleLinks[w] = Sum(DiagonalWindowStart(w) + 4, 8, 5);
   for (int w = 0; w < 25; ++w) {
-    if (IsWinningSum(Ziel5er, SummenDiagonaleRechts[w])) {
+    if (Ziel5er::Contains(SummenDiagonaleRechts[w])) {
       DiagonaleRechtsLeeren(DiagonalWindowStart(w));
       DiagonalenTreffer();
       return;
     }
   }
   for (int w = 0; w < 25; ++w) {
-    if (IsWinningSum(Ziel5er, SummenDiagonaleLinks[w])) {
+    if (Ziel5er::Contains(SummenDiagonaleLinks[w])) {
       DiagonaleLinksLeeren(DiagonalWindowStart(w) + 4);
       DiagonalenTreffer();
       return;

@@ -120,13 +120,14 @@ std::string BrokenRule(const Game& game, const ShownSquares& shown, const Headle
                        const GameTimer& timer, const Expected& expected) {
   const Board& board = game.board();
   bool marked = false;
+  bool free = false;
   for (int n = 0; n < kSquares; ++n) {
     const Square& s = board[n];
     const int kind = KindOf(s.Tag);
     if (kind == kUnknownKind)
       return At(n, "unknown code \"" + s.Tag + "\"");
-    if (s.weight != WeightOfKind(kind))
-      return At(n, "weight " + std::to_string(s.weight) + " for code " + s.Tag);
+    if (board.weight(n) != WeightOfKind(kind))
+      return At(n, "weight " + std::to_string(board.weight(n)) + " for code " + s.Tag);
     if (IsColoured(kind)) {
       if (s.Picture != Board::picF(kind).Picture)
         return At(n, "coloured square without its source's picture");
@@ -141,12 +142,15 @@ std::string BrokenRule(const Game& game, const ShownSquares& shown, const Headle
       return At(n, "marked square without the burst");
     }
     marked = marked || kind == kMarkedKind;
+    free = free || kind == kFreeKind;
     if (s.Enabled != expected.enabled)
       return At(n, expected.enabled ? "disabled during play" : "enabled after the end");
     if (shown.Picture(n) != s.Picture || shown.DragMode(n) != s.DragMode ||
         shown.Enabled(n) != s.Enabled)
       return At(n, "the window shows something else than the board holds");
   }
+  if (board.HasFreeSquare() != free)
+    return free ? "a free square, but the board says it is full" : "a full board that says it is not";
   if (marked && !timer.Enabled())
     return "marked squares but no tick pending";
 
