@@ -112,8 +112,6 @@ class Game {
   std::int16_t MindestPunkte = 0;
 
  private:
-  std::int32_t Sum(int first, int step, int count) const;
-  std::int32_t SumBlock(int s) const;
 
   void SpalteLeeren(int s);
   void ZeileLeeren(int s);

@@ -17,12 +17,29 @@ constexpr int BlockStart(int b) {
 constexpr int kFirstLowerBlock = 28;
 constexpr int kBlocks = 49;
 
+// The sums of the blocks whose top rows run from `first` to `last`: the sums of three squares down
+// each column first, then each block from the one to its left.
+void SumBlocks(const Board& board, int first, int last, std::array<std::int32_t, 49>& sums) {
+  for (int r = first; r <= last; ++r) {
+    std::array<std::int32_t, 9> down{};
+    for (int c = 0; c < 9; ++c) {
+      const int s = 9 * r + c;
+      down[static_cast<std::size_t>(c)] = board.weight(s) + board.weight(s + 9) + board.weight(s + 18);
+    }
+    std::int32_t sum = down[0] + down[1];
+    for (int c = 0; c < 7; ++c) {
+      sum += down[static_cast<std::size_t>(c + 2)];
+      sums[static_cast<std::size_t>(7 * r + c)] = sum;
+      sum -= down[static_cast<std::size_t>(c)];
+    }
+  }
+}
+
 }  // namespace
 
 void Game::QuadrateOben() {
   m_.QuadrateObenGefunden = false;
-  for (int b = 0; b < kFirstLowerBlock; ++b)
-    Summen9er[b] = SumBlock(BlockStart(b));
+  SumBlocks(board_, 0, 3, Summen9er);
   for (int b = 0; b < kFirstLowerBlock; ++b) {
     if (Ziel9er::Contains(Summen9er[b])) {
       QuadratLeeren(BlockStart(b));
@@ -34,8 +51,7 @@ void Game::QuadrateOben() {
 
 void Game::QuadrateUnten() {
   m_.QuadrateUntenGefunden = false;
-  for (int b = kFirstLowerBlock; b < kBlocks; ++b)
-    Summen9er[b] = SumBlock(BlockStart(b));
+  SumBlocks(board_, 4, 6, Summen9er);
   for (int b = kFirstLowerBlock; b < kBlocks; ++b) {
     if (Ziel9er::Contains(Summen9er[b])) {
       QuadratLeeren(BlockStart(b));
@@ -43,15 +59,6 @@ void Game::QuadrateUnten() {
       return;
     }
   }
-}
-
-std::int32_t Game::SumBlock(int s) const {
-  std::int32_t sum = 0;
-  for (int row = 0; row < 3; ++row) {
-    for (int i = 0; i < 3; ++i)
-      sum += board_.weight(s + 9 * row + i);
-  }
-  return sum;
 }
 
 void Game::QuadratLeeren(int s) {

@@ -19,19 +19,27 @@ constexpr int DiagonalWindowStart(int w) {
   return 9 * (w / 5) + w % 5;
 }
 
-}  // namespace
-
-std::int32_t Game::Sum(int first, int step, int count) const {
+// The sums of the windows of five along one line of the board, from square `first` on, `step`
+// apart: each from the one before, adding the square that enters and taking away the one that
+// leaves. Window k of the line goes to store(k, sum).
+template <typename Store>
+void SlideFive(const Board& board, int first, int step, int windows, Store store) {
   std::int32_t sum = 0;
-  for (int i = 0; i < count; ++i)
-    sum += board_.weight(first + i * step);
-  return sum;
+  for (int i = 0; i < 4; ++i)
+    sum += board.weight(first + i * step);
+  for (int k = 0; k < windows; ++k) {
+    sum += board.weight(first + (k + 4) * step);
+    store(k, sum);
+    sum -= board.weight(first + k * step);
+  }
 }
+
+}  // namespace
 
 void Game::Spalten() {
   m_.SpaltenGefunden = false;
-  for (int w = 0; w < 45; ++w)
-    Summen5er[w] = Sum(ColumnWindowStart(w), 9, 5);
+  for (int c = 0; c < 9; ++c)
+    SlideFive(board_, c, 9, 5, [&](int r, std::int32_t sum) { Summen5er[5 * c + r] = sum; });
   for (int w = 0; w < 45; ++w) {
     if (Ziel5er::Contains(Summen5er[w])) {
       SpalteLeeren(ColumnWindowStart(w));
@@ -43,8 +51,8 @@ void Game::Spalten() {
 
 void Game::Zeilen() {
   m_.ZeilenGefunden = false;
-  for (int w = 0; w < 45; ++w)
-    Summen5er[w] = Sum(RowWindowStart(w), 1, 5);
+  for (int r = 0; r < 9; ++r)
+    SlideFive(board_, 9 * r, 1, 5, [&](int c, std::int32_t sum) { Summen5er[5 * r + c] = sum; });
   for (int w = 0; w < 45; ++w) {
     if (Ziel5er::Contains(Summen5er[w])) {
       ZeileLeeren(RowWindowStart(w));
@@ -57,10 +65,21 @@ void Game::Zeilen() {
 // Every down-right window is tested before any down-left one.
 void Game::Diagonalen() {
   m_.DiagonalenGefunden = false;
-  for (int w = 0; w < 25; ++w)
-    SummenDiagonaleRechts[w] = Sum(DiagonalWindowStart(w), 10, 5);
-  for (int w = 0; w < 25; ++w)
-    SummenDiagonaleLinks[w] = Sum(DiagonalWindowStart(w) + 4, 8, 5);
+  // Down-right windows lie on the diagonals d = column - row, their top squares in rows and
+  // columns 0 to 4; window (r, c) is number 5r + c.
+  for (int d = -4; d <= 4; ++d) {
+    const int r0 = d < 0 ? -d : 0, c0 = d > 0 ? d : 0;
+    SlideFive(board_, 9 * r0 + c0, 10, 5 - (d < 0 ? -d : d), [&](int k, std::int32_t sum) {
+      SummenDiagonaleRechts[5 * (r0 + k) + c0 + k] = sum;
+    });
+  }
+  // Down-left window (r, c) starts at row r, column c + 4; those with r + c = g share a line.
+  for (int g = 0; g <= 8; ++g) {
+    const int r0 = g > 4 ? g - 4 : 0, c0 = g - r0;
+    SlideFive(board_, 9 * r0 + c0 + 4, 8, (g < 4 ? g : 4) - r0 + 1, [&](int k, std::int32_t sum) {
+      SummenDiagonaleLinks[5 * (r0 + k) + c0 - k] = sum;
+    });
+  }
   for (int w = 0; w < 25; ++w) {
     if (Ziel5er::Contains(SummenDiagonaleRechts[w])) {
       DiagonaleRechtsLeeren(DiagonalWindowStart(w));
