@@ -1,6 +1,7 @@
 // kaldora-sim: plays whole games through the game's logic with a seeded generator and a simple
 // player, checks the board's rules after every event, and prints what happened. Everything on
 // standard output depends on the seed alone; the speed goes to standard error.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cinttypes>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "board/game.h"
 #include "tools/sim/check.h"
@@ -48,6 +50,7 @@ struct Figures {
   std::int64_t checks = 0;
   std::int64_t violations = 0;
   double core_seconds = 0;  // within the drops alone
+  std::vector<float> drop_micros;  // each drop's own time
 };
 
 // Read by the watchdog, which cannot stop a procedure that runs forever but can say where it is.
@@ -189,7 +192,9 @@ class Simulation {
 
     const auto start = std::chrono::steady_clock::now();
     game_.picP_DragDrop(drop.target, drop.source);
-    f_.core_seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    f_.core_seconds += took;
+    f_.drop_micros.push_back(static_cast<float>(took * 1e6));
 
     const bool over = !board[0].Enabled;
     expected_.rows = sound_.rows - rows_before;
@@ -309,6 +314,16 @@ int main(int argc, char** argv) {
   std::printf("invariant checks %" PRId64 ", violations %" PRId64 "\n", f.checks, f.violations);
 
   const std::int64_t moves = f.greedy.moves + f.random.moves;
+  std::vector<float> micros = f.drop_micros;
+  const auto at = [&micros](double q) {
+    if (micros.empty())
+      return 0.0f;
+    const auto i = micros.begin() + static_cast<std::ptrdiff_t>(q * static_cast<double>(micros.size() - 1));
+    std::nth_element(micros.begin(), i, micros.end());
+    return *i;
+  };
+  std::fprintf(stderr, "a drop takes %.2f us median, %.2f us at the 99th percentile\n", at(0.5),
+               at(0.99));
   std::fprintf(stderr,
                "%" PRId64 " moves in %.2f s: %.0f moves per second with the players and checks, "
                "%.0f in the drops alone\n",
