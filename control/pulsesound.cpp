@@ -68,7 +68,7 @@ class Source {
   Source(const Source&) = delete;
   Source& operator=(const Source&) = delete;
 
-  const pa_sample_spec& spec() const { return spec_; }
+  const pa_sample_spec& format() const { return spec_; }
   Clock::duration Length() const {
     return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
         static_cast<double>(frames_) / static_cast<double>(spec_.rate)));
@@ -195,16 +195,16 @@ void PulseSound::PlayOne(const std::string& path) {
   pa_buffer_attr buffer;
   buffer.maxlength = static_cast<std::uint32_t>(-1);
   buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(
-      std::chrono::duration_cast<std::chrono::microseconds>(kLatency).count(), &source.spec()));
+      std::chrono::duration_cast<std::chrono::microseconds>(kLatency).count(), &source.format()));
   buffer.prebuf = static_cast<std::uint32_t>(-1);
   buffer.minreq = static_cast<std::uint32_t>(-1);
   buffer.fragsize = static_cast<std::uint32_t>(-1);
   int error = 0;
   pa_simple* stream = pa_simple_new(server.c_str(), "KALDORA", PA_STREAM_PLAYBACK, nullptr,
-                                    "game sound", &source.spec(), nullptr, &buffer, &error);
+                                    "game sound", &source.format(), nullptr, &buffer, &error);
   if (!stream)
     return;
-  const std::size_t frame = pa_frame_size(&source.spec());
+  const std::size_t frame = pa_frame_size(&source.format());
   std::vector<std::int16_t> chunk;
   bool cut = false;
   while (!(cut = Interrupted())) {

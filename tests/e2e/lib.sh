@@ -20,10 +20,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 mkdir "$work/run" && cd "$work/run" || fail "no working directory"
 
-# Starts the game $1 and waits for its main window: win, and its client area X, Y, WIDTH, HEIGHT.
-start_game() {
-  "$1" >"$work/game.log" 2>&1 &
-  game=$!
+# Waits up to five seconds for the game's main window: win, and its client area X, Y, WIDTH, HEIGHT.
+wait_for_window() {
   for _ in $(seq 100); do
     win=$(xdotool search --onlyvisible --class '^kaldora$' 2>/dev/null | head -1)
     [ -n "$win" ] && break
@@ -31,6 +29,13 @@ start_game() {
   done
   [ -n "$win" ] || fail "no kaldora window"
   eval "$(xdotool getwindowgeometry --shell "$win")"
+}
+
+# Starts the game $1 and waits for its main window.
+start_game() {
+  "$1" >"$work/game.log" 2>&1 &
+  game=$!
+  wait_for_window
 }
 
 # A click on "&Exit", which must end the game with status 0.

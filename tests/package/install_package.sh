@@ -34,12 +34,7 @@ command=$(sed -n 's/^Exec=//p' /usr/share/applications/kaldora.desktop)
 (cd / && runuser -u "$player" -- env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
   sh -c "$command" >"$work/game.log" 2>&1) &
 game=$!
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --class '^kaldora$' 2>/dev/null | head -1)
-  [ -n "$win" ] && break
-  sleep 0.05
-done
-[ -n "$win" ] || fail "the installed game showed no window"
+wait_for_window
 data="$home/.local/share/kaldora"
 [ -f "$data/P1.dat" ] || fail "no P1.dat in $data"
 [ -f "$data/sounds/sound1.wav" ] || fail "sounds do not reach the installed ones from $data"
