@@ -24,7 +24,8 @@ void SumBlocks(const Board& board, int first, int last, std::array<std::int32_t,
     std::array<std::int32_t, 9> down{};
     for (int c = 0; c < 9; ++c) {
       const int s = 9 * r + c;
-      down[static_cast<std::size_t>(c)] = board.weight(s) + board.weight(s + 9) + board.weight(s + 18);
+      down[static_cast<std::size_t>(c)] =
+          board.weight(s) + board.weight(s + 9) + board.weight(s + 18);
     }
     std::int32_t sum = down[0] + down[1];
     for (int c = 0; c < 7; ++c) {

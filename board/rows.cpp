@@ -69,16 +69,14 @@ void Game::Diagonalen() {
   // columns 0 to 4; window (r, c) is number 5r + c.
   for (int d = -4; d <= 4; ++d) {
     const int r0 = d < 0 ? -d : 0, c0 = d > 0 ? d : 0;
-    SlideFive(board_, 9 * r0 + c0, 10, 5 - (d < 0 ? -d : d), [&](int k, std::int32_t sum) {
-      SummenDiagonaleRechts[5 * (r0 + k) + c0 + k] = sum;
-    });
+    SlideFive(board_, 9 * r0 + c0, 10, 5 - (d < 0 ? -d : d),
+              [&](int k, std::int32_t sum) { SummenDiagonaleRechts[5 * (r0 + k) + c0 + k] = sum; });
   }
   // Down-left window (r, c) starts at row r, column c + 4; those with r + c = g share a line.
   for (int g = 0; g <= 8; ++g) {
     const int r0 = g > 4 ? g - 4 : 0, c0 = g - r0;
-    SlideFive(board_, 9 * r0 + c0 + 4, 8, (g < 4 ? g : 4) - r0 + 1, [&](int k, std::int32_t sum) {
-      SummenDiagonaleLinks[5 * (r0 + k) + c0 - k] = sum;
-    });
+    SlideFive(board_, 9 * r0 + c0 + 4, 8, (g < 4 ? g : 4) - r0 + 1,
+              [&](int k, std::int32_t sum) { SummenDiagonaleLinks[5 * (r0 + k) + c0 - k] = sum; });
   }
   for (int w = 0; w < 25; ++w) {
     if (Ziel5er::Contains(SummenDiagonaleRechts[w])) {

@@ -39,7 +39,8 @@ class WinningSumSet {
       bool apart = true;
       for (std::size_t i = 0; i < kSums.size() && apart; ++i) {
         for (std::size_t j = 0; j < i && apart; ++j)
-          apart = static_cast<std::uint32_t>(kSums[i]) % m != static_cast<std::uint32_t>(kSums[j]) % m;
+          apart =
+              static_cast<std::uint32_t>(kSums[i]) % m != static_cast<std::uint32_t>(kSums[j]) % m;
       }
       if (apart)
         return m;

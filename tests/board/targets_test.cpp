@@ -13,8 +13,8 @@ template <int n>
 void ExpectSetAgreesWithTheTableOnEveryReachableSum() {
   using Set = WinningSumSet<n>;
   const auto& table = Set::kSums;
-  constexpr std::array<std::int32_t, 9> kWeights{0, 1, 10, 100, 1000, 10000, 100000, 1000000,
-                                                 10000000};
+  constexpr std::array<std::int32_t, 9> kWeights{0,     1,      10,      100,     1000,
+                                                 10000, 100000, 1000000, 10000000};
   int wins = 0;
   // The weights taken in non-decreasing order of their place in kWeights: each multiset once.
   const auto walk = [&](auto&& self, int left, std::size_t from, std::int32_t sum) -> void {

@@ -150,11 +150,13 @@ std::string BrokenRule(const Game& game, const ShownSquares& shown, const Headle
       return At(n, "the window shows something else than the board holds");
   }
   if (board.HasFreeSquare() != free)
-    return free ? "a free square, but the board says it is full" : "a full board that says it is not";
+    return free ? "a free square, but the board says it is full"
+                : "a full board that says it is not";
   if (marked && !timer.Enabled())
     return "marked squares but no tick pending";
 
-  const std::int64_t points = std::min<std::int64_t>(4 * expected.rows + 17 * expected.quads, 32767);
+  const std::int64_t points =
+      std::min<std::int64_t>(4 * expected.rows + 17 * expected.quads, 32767);
   const std::int16_t punkte = game.state().Punkte;
   if (punkte != points)
     return "score " + std::to_string(punkte) + " after " + std::to_string(expected.rows) +

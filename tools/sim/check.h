@@ -36,9 +36,9 @@ bool Complete(const Kinds& kinds, const std::vector<int>& squares);
 bool AnythingComplete(const Kinds& kinds);
 
 struct Expected {
-  std::int64_t rows = 0;   // dissolved in this game so far
+  std::int64_t rows = 0;  // dissolved in this game so far
   std::int64_t quads = 0;
-  bool enabled = true;     // false once the game is over
+  bool enabled = true;  // false once the game is over
 };
 
 // The first rule that the game's state breaks, or an empty text.

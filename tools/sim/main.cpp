@@ -49,7 +49,7 @@ struct Figures {
   std::int64_t dissolutions = 0;  // colour dissolutions of every cause
   std::int64_t checks = 0;
   std::int64_t violations = 0;
-  double core_seconds = 0;  // within the drops alone
+  double core_seconds = 0;         // within the drops alone
   std::vector<float> drop_micros;  // each drop's own time
 };
 
@@ -176,7 +176,8 @@ class Simulation {
   bool Move(Drop drop, std::int64_t rows_before, std::int64_t quads_before) {
     const Board& board = game_.board();
     Kinds after = KindsOf(board);
-    const bool accepted = board[drop.target].Picture == nullptr && board[drop.source].Picture != nullptr;
+    const bool accepted =
+        board[drop.target].Picture == nullptr && board[drop.source].Picture != nullptr;
     if (accepted) {
       // The move hands its picture on, which the window counts like a new square's.
       ++moved_pictures_;
@@ -192,7 +193,8 @@ class Simulation {
 
     const auto start = std::chrono::steady_clock::now();
     game_.picP_DragDrop(drop.target, drop.source);
-    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double took =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     f_.core_seconds += took;
     f_.drop_micros.push_back(static_cast<float>(took * 1e6));
 
@@ -308,7 +310,8 @@ int main(int argc, char** argv) {
   std::printf("new squares %" PRId64 ", jokers %" PRId64 " = %.2f %% (2.51 %% expected)\n",
               f.new_squares, f.jokers, Percent(f.jokers, f.new_squares));
   std::printf("chance events drawn on %" PRId64 " moves: colour dissolutions %" PRId64
-              " = %.2f %% (1.41 %% expected), blackstones %" PRId64 " = %.2f %% (3.85 %% expected)\n",
+              " = %.2f %% (1.41 %% expected), blackstones %" PRId64
+              " = %.2f %% (3.85 %% expected)\n",
               f.drawn, f.chance_colours, Percent(f.chance_colours, f.drawn), f.chance_stones,
               Percent(f.chance_stones, f.drawn));
   std::printf("invariant checks %" PRId64 ", violations %" PRId64 "\n", f.checks, f.violations);
@@ -318,14 +321,16 @@ int main(int argc, char** argv) {
   const auto at = [&micros](double q) {
     if (micros.empty())
       return 0.0f;
-    const auto i = micros.begin() + static_cast<std::ptrdiff_t>(q * static_cast<double>(micros.size() - 1));
+    const auto i =
+        micros.begin() + static_cast<std::ptrdiff_t>(q * static_cast<double>(micros.size() - 1));
     std::nth_element(micros.begin(), i, micros.end());
     return *i;
   };
   std::fprintf(stderr, "a drop takes %.2f us median, %.2f us at the 99th percentile\n", at(0.5),
                at(0.99));
   std::fprintf(stderr,
-               "%" PRId64 " moves in %.2f s: %.0f moves per second with the players and checks, "
+               "%" PRId64
+               " moves in %.2f s: %.0f moves per second with the players and checks, "
                "%.0f in the drops alone\n",
                moves, seconds, seconds > 0 ? static_cast<double>(moves) / seconds : 0.0,
                f.core_seconds > 0 ? static_cast<double>(moves) / f.core_seconds : 0.0);
