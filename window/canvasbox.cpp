@@ -23,18 +23,26 @@ void CanvasBox::SetBackColor(QColor colour) {
 }
 
 void CanvasBox::Cls() {
+  Finish();
   image_.fill(back_);
   update();
 }
 
 void CanvasBox::Line(int x1, int y1, int x2, int y2) {
-  QPainter painter(&image_);
-  painter.setPen(QPen(fore_, draw_width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.drawLine(x1, y1, x2, y2);
+  if (!painter_) {
+    painter_.emplace(&image_);
+    pen_width_ = 0;
+  }
+  if (pen_width_ != draw_width_) {
+    painter_->setPen(QPen(fore_, draw_width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    pen_width_ = draw_width_;
+  }
+  painter_->drawLine(x1, y1, x2, y2);
   update();
 }
 
 void CanvasBox::paintEvent(QPaintEvent*) {
+  Finish();
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
 }

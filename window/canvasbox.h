@@ -3,7 +3,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <optional>
 
 #include "tree/tree.h"
 
@@ -16,7 +18,10 @@ class CanvasBox final : public QWidget, public TreeCanvas {
   // Setting the background clears the drawing, as Cls does.
   void SetBackColor(QColor colour);
   QColor backColor() const { return back_; }
-  const QImage& image() const { return image_; }
+  const QImage& image() const {
+    Finish();
+    return image_;
+  }
 
   float ScaleWidth() const override {
     return static_cast<float>(image_.deviceIndependentSize().width());
@@ -32,7 +37,13 @@ class CanvasBox final : public QWidget, public TreeCanvas {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // A tree's few hundred segments go through one painter, opened at the first and ended before
+  // the image is shown or read.
+  void Finish() const { painter_.reset(); }
+
   QImage image_;
+  mutable std::optional<QPainter> painter_;
+  int pen_width_ = 0;  // of the painter's pen; 0: none set yet
   QColor back_{192, 255, 192};
   QColor fore_{0, 128, 0};
   int draw_width_ = 1;
