@@ -20,6 +20,10 @@ off_t Offset(int n) {
 
 HighscoreFile::HighscoreFile(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  // A list that may not be changed is still shown. Not waiting keeps a FIFO by that name, opened
+  // for reading alone, from blocking until some writer comes.
+  if (fd_ < 0)
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd_ < 0)
     return;
   // A directory or a device by that name is no highscore file.

@@ -1,4 +1,4 @@
-// "P1.dat": eleven records of 39 bytes, opened for reading and writing for the length of one use.
+// "P1.dat": eleven records of 39 bytes, opened for the length of one use.
 #pragma once
 
 #include <string>
@@ -11,14 +11,15 @@ inline constexpr int kHighscorePlaces = 11;
 
 class HighscoreFile {
  public:
-  // Opens the file for reading and writing, creating it empty when missing.
+  // Opens the file for reading and writing, creating it empty when missing, or for reading alone
+  // when it may not be written.
   explicit HighscoreFile(const std::string& path);
   ~HighscoreFile();
   HighscoreFile(const HighscoreFile&) = delete;
   HighscoreFile& operator=(const HighscoreFile&) = delete;
 
   // False when the file could not be opened or created: then every record reads as an empty
-  // entry and no write succeeds.
+  // entry. No write succeeds then, nor to a file opened for reading alone.
   bool is_open() const { return fd_ >= 0; }
 
   // Record n, 1..11. A record beyond the end of the file, or one that cannot be read, is an empty

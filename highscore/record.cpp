@@ -2,6 +2,7 @@
 #include "highscore/record.h"
 
 #include <iconv.h>
+#include <locale.h>
 
 #include <cassert>
 
@@ -30,7 +31,7 @@ class Converter {
   bool One(std::string_view in, std::string& out) {
     if (!ok())
       return false;
-    char buffer[8];
+    char buffer[32];  // a transliteration may take several bytes
     char* src = const_cast<char*>(in.data());
     std::size_t src_left = in.size();
     char* dst = buffer;
@@ -48,16 +49,45 @@ class Converter {
   iconv_t cd_;
 };
 
-// Windows-1252 bytes of a field: one per character, "?" where there is none, blanks after.
+std::size_t CharacterEnd(std::string_view utf8, std::size_t i) {
+  std::size_t j = i + 1;
+  while (j < utf8.size() && IsContinuation(utf8[j]))
+    ++j;
+  return j;
+}
+
+// glibc transliterates by the calling thread's LC_CTYPE, and the plain "C" locale knows no letter
+// for "Ł"; C.UTF-8 does, and fixing it stores a name alike whatever the player's locale is.
+class TransliterationLocale {
+ public:
+  TransliterationLocale() : previous_(Fixed() ? ::uselocale(Fixed()) : locale_t{}) {}
+  ~TransliterationLocale() {
+    if (previous_)
+      ::uselocale(previous_);
+  }
+  TransliterationLocale(const TransliterationLocale&) = delete;
+  TransliterationLocale& operator=(const TransliterationLocale&) = delete;
+
+ private:
+  // Made once and kept for the life of the program; without it the thread's own locale serves.
+  static locale_t Fixed() {
+    static const locale_t fixed = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    return fixed;
+  }
+  locale_t previous_;
+};
+
+// Windows-1252 bytes of a field: a character it lacks as its transliteration, which may be several
+// bytes, or "?" where there is none; cut at `size` bytes, blanks after.
 void EncodeField(std::string_view utf8, unsigned char* out, std::size_t size, Converter& cp1252) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < utf8.size() && n < size;) {
-    std::size_t j = i + 1;
-    while (j < utf8.size() && IsContinuation(utf8[j]))
-      ++j;
-    std::string byte;
-    const bool converted = cp1252.One(utf8.substr(i, j - i), byte) && byte.size() == 1;
-    out[n++] = converted ? static_cast<unsigned char>(byte[0]) : '?';
+    const std::size_t j = CharacterEnd(utf8, i);
+    std::string bytes;
+    const std::string_view put =
+        cp1252.One(utf8.substr(i, j - i), bytes) ? std::string_view(bytes) : std::string_view("?");
+    for (std::size_t k = 0; k < put.size() && n < size; ++k)
+      out[n++] = static_cast<unsigned char>(put[k]);
     i = j;
   }
   for (; n < size; ++n)
@@ -95,12 +125,25 @@ std::string CutOrPad(std::string_view utf8, std::size_t count) {
   return text;
 }
 
+bool FitsWindows1252(std::string_view utf8) {
+  Converter cp1252("WINDOWS-1252", "UTF-8");
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t j = CharacterEnd(utf8, i);
+    std::string byte;
+    if (!cp1252.One(utf8.substr(i, j - i), byte) || byte.size() != 1)
+      return false;
+    i = j;
+  }
+  return true;
+}
+
 RecordBytes EncodeRecord(const HighscoreSatz& entry) {
   RecordBytes bytes{};
   const auto points = static_cast<std::uint16_t>(entry.Wert);
   bytes[0] = static_cast<unsigned char>(points & 0xFF);
   bytes[1] = static_cast<unsigned char>(points >> 8);
-  Converter cp1252("WINDOWS-1252", "UTF-8");
+  const TransliterationLocale c_utf8;
+  Converter cp1252("WINDOWS-1252//TRANSLIT", "UTF-8");
   EncodeField(entry.Person.str(), &bytes[kPersonAt], kPersonSize, cp1252);
   EncodeField(entry.Datum.str(), &bytes[kDatumAt], kDatumSize, cp1252);
   return bytes;

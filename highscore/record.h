@@ -36,8 +36,12 @@ inline constexpr std::size_t kRecordSize = 39;
 using RecordBytes = std::array<unsigned char, kRecordSize>;
 
 // Little-endian points, then the two text fields in Windows-1252; a character that Windows-1252
-// cannot hold becomes "?".
+// cannot hold becomes its transliteration ("Ł" "L", "ĳ" "ij"), or "?" where there is none, so a
+// field may come to more bytes than characters and is cut at its size.
 RecordBytes EncodeRecord(const HighscoreSatz& entry);
+// True when every character of a UTF-8 text has a Windows-1252 byte of its own, so that a field
+// stores it unchanged.
+bool FitsWindows1252(std::string_view utf8);
 // Decodes the first `present` bytes of a record; the rest are absent. A zero byte is no character.
 HighscoreSatz DecodeRecord(const RecordBytes& bytes, std::size_t present);
 

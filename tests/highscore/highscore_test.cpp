@@ -1,5 +1,6 @@
 // The highscore file as the game uses it: the qualifying score, a new entry, and a reset.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -139,6 +140,36 @@ TEST(HighscoreFile, AnUnusableFileReadsAsEmptyAndNothingCrashes) {
   g.game.highscore().cmdJa_Click();
   g.game.cmdHighscoreAnzeigen_Click();
   EXPECT_TRUE(std::filesystem::is_directory(g.HighscorePath()));
+}
+
+// A list that may be read but not written shows what it holds, before a new entry and after it,
+// and neither the entry nor a reset changes a byte of it.
+TEST(HighscoreFile, AReadOnlyFileIsShownAndLeftAsItWas) {
+  TestGame g;
+  const std::string before = Records({100, 90, 80, 70, 60, 50, 40, 30, 20, 10});
+  WriteFile(g.HighscorePath(), before);
+  using std::filesystem::perms;
+  std::filesystem::permissions(g.HighscorePath(),
+                               perms::owner_read | perms::group_read | perms::others_read);
+  if (::access(g.HighscorePath().c_str(), W_OK) == 0)
+    GTEST_SKIP() << "this user may write a file of mode 0444 (root, say)";
+  const auto expect_the_files_list = [&] {
+    EXPECT_EQ(ReadFile(g.HighscorePath()), before);
+    for (std::size_t i = 0; i < 10; ++i) {
+      EXPECT_EQ(g.highscore.rows[i], std::to_string(100 - 10 * i) + "|" +
+                                         std::string(1, static_cast<char>('A' + i)) +
+                                         std::string(19, ' ') + "|01.01.26 10:00:00");
+    }
+    EXPECT_EQ(g.highscore.rows[10], "0|" + std::string(20, ' ') + "|" + std::string(17, ' '));
+  };
+  g.game.Form_Load();
+  EXPECT_EQ(g.game.MindestPunkte, 10);
+  g.window.score = "95";
+  g.game.highscore().Form3_cmdWeiter_Click();
+  expect_the_files_list();
+  g.highscore.rows = {};
+  g.game.highscore().cmdJa_Click();
+  expect_the_files_list();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Highscore records to the byte: points, fixed-length names and dates in Windows-1252.
 #include <gtest/gtest.h>
 
+#include <locale.h>
+
 #include <cstdio>
 
 #include "highscore/record.h"
@@ -26,23 +28,30 @@ TEST(Record, PointsAreLittleEndianAndNamesAreCutOrPaddedByCharacters) {
     std::string bytes;  // of the name, before the padding blanks
     const char* read;   // the name as read back, before the padding blanks
     std::size_t characters;
+    bool fits;  // every character has a Windows-1252 byte of its own
   };
   const Case kCases[] = {
-      {"three letters", 300, "Ann", "416E6E", "Ann", 3},
-      {"empty", 0, "", "", "", 0},
+      {"three letters", 300, "Ann", "416E6E", "Ann", 3, true},
+      {"empty", 0, "", "", "", 0, true},
       {"twenty-five letters", -1, "abcdefghijklmnopqrstuvwxy",
-       "6162636465666768696A6B6C6D6E6F7071727374", "abcdefghijklmnopqrst", 20},
-      {"accents of Windows-1252", 32767, "é€ß", "E980DF", "é€ß", 3},
-      {"a character it lacks", -32768, "a\u0142b", "613F62", "a?b", 3},
-      {"blanks kept", 7, "  x ", "20207820", "  x ", 4},
+       "6162636465666768696A6B6C6D6E6F7071727374", "abcdefghijklmnopqrst", 20, true},
+      {"accents of Windows-1252", 32767, "é€ß", "E980DF", "é€ß", 3, true},
+      {"a character it lacks, as a close letter", -32768, "a\u0142b", "616C62", "alb", 3, false},
+      {"a Polish name", 12, "\u0141ukasz", "4C756B61737A", "Lukasz", 6, false},
+      {"no close letter", 5, "\u674Ea", "3F61", "?a", 2, false},
+      {"two letters for one, cut at the field's end", 1, "abcdefghijklmnopqrs\u0133",
+       "6162636465666768696A6B6C6D6E6F7071727369", "abcdefghijklmnopqrsi", 20, false},
+      {"blanks kept", 7, "  x ", "20207820", "  x ", 4, true},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
+    EXPECT_EQ(FitsWindows1252(c.typed), c.fits);
     HighscoreSatz entry;
     entry.Wert = c.points;
     entry.Person.Assign(c.typed);
     entry.Datum.Assign("08.12.26 01:06:03 MEZ");
     const RecordBytes bytes = EncodeRecord(entry);
+    EXPECT_EQ(::uselocale(locale_t{}), LC_GLOBAL_LOCALE);  // the thread's locale is given back
     const auto raw = static_cast<std::uint16_t>(c.points);
     EXPECT_EQ(bytes[0], raw & 0xFF);
     EXPECT_EQ(bytes[1], raw >> 8);
