@@ -20,6 +20,12 @@ QColor RowColour(int i) {
   }
 }
 
+// A text a little too wide for its box shows its beginning, the day of a date, not its end.
+void SetText(QLineEdit* box, std::string_view text) {
+  box->setText(ToQString(text));
+  box->setCursorPosition(0);
+}
+
 }  // namespace
 
 Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 392, 267) {
@@ -28,6 +34,7 @@ Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 3
     line->setGeometry(Twips(left, 300 * (i + 1), width, 285));
     line->setAlignment(alignment);
     line->setReadOnly(true);
+    SlimMargins(line);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Base, RowColour(i));
     line->setPalette(palette);
@@ -44,16 +51,17 @@ Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 3
     datum_[n] = box(i, 4005, 1395, Qt::AlignCenter);
   }
   cmdWeiter_ = AddButton("&Go On", Twips(4305, 3495, 1095, 300));
+  cmdWeiter_->setDefault(true);  // Enter closes the list from any of its boxes
 }
 
 void Form2::SetRow(int i, std::string_view wert, std::string_view person, std::string_view datum) {
   SetWert(i, wert);
-  txtPerson(i)->setText(ToQString(person));
-  txtDatum(i)->setText(ToQString(datum));
+  SetText(txtPerson(i), person);
+  SetText(txtDatum(i), datum);
 }
 
 void Form2::SetWert(int i, std::string_view wert) {
-  txtWert(i)->setText(ToQString(wert));
+  SetText(txtWert(i), wert);
 }
 
 }  // namespace kaldora

@@ -26,6 +26,10 @@ class Form2 final : public SmallWindow, public HighscoreWindowView {
   void HideList() override { hide(); }
   void FocusGoOn() override { cmdWeiter_->setFocus(Qt::OtherFocusReason); }
 
+ protected:
+  // Escape, or a close from the window manager, is "&Go On".
+  void reject() override { cmdWeiter_->click(); }
+
  private:
   using Column = std::array<QLineEdit*, kHighscorePlaces>;
   Column rang_{};

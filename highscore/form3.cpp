@@ -1,8 +1,7 @@
-// The name entry window, and the date stamp of a new entry.
+// The name entry window.
 #include "highscore/form3.h"
 
-#include <QDateTime>
-#include <QLocale>
+#include <QKeyEvent>
 
 #include "window/layout.h"
 
@@ -11,22 +10,23 @@ namespace kaldora {
 Form3::Form3(QWidget* owner) : SmallWindow(owner, QStringLiteral("Spielername"), 219, 136) {
   auto* lblFrage = new QLabel(QStringLiteral("Who did reach so much points?"), this);
   lblFrage->setGeometry(Twips(465, 330, 2310, 495));
+  FitLabel(lblFrage);
   txtEingabeNamen_ = new QLineEdit(this);
   txtEingabeNamen_->setGeometry(Twips(585, 780, 2040, 285));
+  SlimMargins(txtEingabeNamen_);
   cmdWeiter_ = AddButton("&Go On", Twips(1725, 1410, 900, 285));
+  cmdWeiter_->setDefault(true);  // Enter in the name box stores the name
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel))
+    return;
+  SmallWindow::keyPressEvent(event);
 }
 
 void Form3::ShowEntry() {
   ShowInFront();
   FocusName();
-}
-
-std::string LocaleDateClock::GeneralDate() {
-  const QLocale locale = QLocale::system();
-  const QDateTime now = QDateTime::currentDateTime();
-  return (locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-          locale.toString(now.time(), QLocale::LongFormat))
-      .toStdString();
 }
 
 }  // namespace kaldora

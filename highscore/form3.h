@@ -22,16 +22,13 @@ class Form3 final : public SmallWindow, public NameEntryView {
   void ShowEntry() override;
   void HideEntry() override { hide(); }
 
+ protected:
+  // Escape is no way to lose a new highscore; the window manager's close still hides the window.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QLineEdit* txtEingabeNamen_ = nullptr;
   QPushButton* cmdWeiter_ = nullptr;
-};
-
-// The date and time as the player's regional settings write them: the short date, a blank, and
-// the long time with seconds.
-class LocaleDateClock final : public DateClock {
- public:
-  std::string GeneralDate() override;
 };
 
 }  // namespace kaldora

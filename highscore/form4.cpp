@@ -11,7 +11,7 @@ Form4::Form4(QWidget* owner) : SmallWindow(owner, QString(), 250, 144) {
   auto* lblFrage =
       new QLabel(QStringLiteral("Do you really want to blot out the highscore?"), this);
   lblFrage->setGeometry(Twips(285, 615, 3225, 270));
-  ShrinkToFit(lblFrage, lblFrage->text());
+  FitLabel(lblFrage);
   cmdJa_ = AddButton("&yes", Twips(645, 1200, 990, 360));
   cmdNein_ = AddButton("&no", Twips(2130, 1200, 990, 360));
   // The first time the question shows, "yes" has the keyboard.

@@ -16,6 +16,10 @@ class Form4 final : public SmallWindow, public ResetView {
   void ShowQuestion() override { ShowInFront(); }
   void HideQuestion() override { hide(); }
 
+ protected:
+  // Escape, or a close from the window manager, is "&no".
+  void reject() override { cmdNein_->click(); }
+
  private:
   QPushButton* cmdJa_ = nullptr;
   QPushButton* cmdNein_ = nullptr;

@@ -93,6 +93,13 @@ void BoardKeys::MouseUsed() {
   update();
 }
 
+void BoardKeys::Release(int n) {
+  if (held_ != n)
+    return;
+  held_ = -1;
+  update();
+}
+
 void BoardKeys::SetSymbols(bool on) {
   symbols_ = on;
   update();
@@ -146,8 +153,11 @@ void BoardKeys::keyPressEvent(QKeyEvent* event) {
   update();
 }
 
+// The frame shows for the keys, not for a mouse click that happened to leave the focus here.
 void BoardKeys::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
+  if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+    keyboard_ = true;
   update();
 }
 

@@ -24,6 +24,8 @@ class BoardKeys final : public QWidget {
   bool frameShown() const { return keyboard_ && hasFocus(); }
   // The mouse took over: no frame, and a square held by the keys goes back.
   void MouseUsed();
+  // Square n can no longer be held.
+  void Release(int n);
 
   void SetSymbols(bool on);
   bool symbols() const { return symbols_; }
@@ -42,7 +44,7 @@ class BoardKeys final : public QWidget {
   std::function<int(const SquareBox&)> colour_of_;
   int cursor_ = 40;
   int held_ = -1;
-  bool keyboard_ = true;
+  bool keyboard_ = false;
   bool symbols_ = false;
 };
 

@@ -185,6 +185,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::showEvent(QShowEvent* event) {
+  if (centre_when_shown_) {
+    centre_when_shown_ = false;
+    kaldora::CentreOnScreen(this);
+  }
   QWidget::showEvent(event);
   ClearNativeTitle(this);
 }
@@ -206,16 +210,28 @@ void Form1::paintEvent(QPaintEvent*) {
   }
 }
 
+// A square held by the keys goes back when the game takes it away: emptied, fixed or disabled.
 void Form1::ShowPicture(int n, const SourceImage* picture) {
   picP(n)->SetPicture(picture == nullptr ? nullptr : this->picture(picture->index));
+  if (picture == nullptr)
+    ReleaseHeld(n);
 }
 
 void Form1::SetDragMode(int n, int mode) {
   picP(n)->SetDragMode(mode);
+  if (mode != 1)
+    ReleaseHeld(n);
 }
 
 void Form1::SetEnabled(int n, bool enabled) {
   picP(n)->setEnabled(enabled);
+  if (!enabled)
+    ReleaseHeld(n);
+}
+
+void Form1::ReleaseHeld(int n) {
+  if (board_keys_ != nullptr)  // the logic sets up the squares before the keys exist
+    board_keys_->Release(n);
 }
 
 void Form1::SetBackColor(int n, Rgb colour) {
@@ -253,13 +269,19 @@ void Form1::SetCanvasBackColor(Rgb colour) {
   picCanvas_.SetBackColor(ToQColor(colour));
 }
 
+// Again when the window shows, once the window manager can tell the frame it will add.
 void Form1::CentreOnScreen() {
-  const QRect screen = this->screen()->geometry();
-  move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+  kaldora::CentreOnScreen(this);
+  centre_when_shown_ = true;
 }
 
+// The keyboard would fall to "&Pause" and abandon the game at the next Space; the board is where
+// the game goes on.
 void Form1::SetStartVisible(bool visible) {
+  const bool had_focus = cmdSpielStarten_->hasFocus();
   cmdSpielStarten_->setVisible(visible);
+  if (!visible && had_focus)
+    board_keys_->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::FocusStart() {
@@ -270,8 +292,10 @@ bool Form1::PanelVisible(Panel panel) const {
   return (panel == Panel::Rules ? txtSpielregeln_ : txtInformation_)->isVisible();
 }
 
+// The keys play no square the player cannot see.
 void Form1::SetPanelVisible(Panel panel, bool visible) {
   (panel == Panel::Rules ? txtSpielregeln_ : txtInformation_)->setVisible(visible);
+  board_keys_->setEnabled(!txtSpielregeln_->isVisible() && !txtInformation_->isVisible());
 }
 
 std::string Form1::SoundCaption() const {
@@ -331,18 +355,20 @@ void Form1::EndDrag(QPoint global) {
   drag_image_->hide();
   if (source < 0)
     return;
-  const int target = SquareAt(mapFromGlobal(global));
-  if (target < 0 || !picP(target)->isEnabled())
+  const SquareBox* target = SquareAt(global);
+  if (target == nullptr || !target->isEnabled())
     return;
-  game_.picP_DragDrop(target, source);
+  game_.picP_DragDrop(target->index(), source);
 }
 
-int Form1::SquareAt(QPoint local) const {
-  for (const SquareBox* square : picP_) {
-    if (square->geometry().contains(local))
-      return square->index();
-  }
-  return -1;
+// On X11 the server knows which window lies on top at a point, another program's or one of the
+// game's own small windows; on Wayland no program may know, and the main window is taken as
+// uncovered there.
+const SquareBox* Form1::SquareAt(QPoint global) const {
+  if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+      QApplication::topLevelAt(global) != this)
+    return nullptr;
+  return dynamic_cast<const SquareBox*>(childAt(mapFromGlobal(global)));
 }
 
 }  // namespace kaldora

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "board/game.h"
+#include "highscore/datestamp.h"
 #include "highscore/form2.h"
 #include "highscore/form3.h"
 #include "highscore/form4.h"
@@ -74,6 +75,7 @@ class Form1 final : public QWidget,
   void SetDragMode(int n, int mode) override;
   void SetEnabled(int n, bool enabled) override;
   void SetBackColor(int n, Rgb colour) override;
+  void ReleaseHeld(int n);
 
   void SetBackColor(Rgb colour) override;
   void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) override;
@@ -104,8 +106,9 @@ class Form1 final : public QWidget,
   QPushButton* AddButton(const char* caption, int left, int top, int width, int height,
                          void (Game::*click)());
   QPlainTextEdit* AddPanel(std::string_view text, QRect place, QColor background);
-  // The square whose area holds the point, or -1 (the gaps between squares belong to none).
-  int SquareAt(QPoint local) const;
+  // The square under the point of the screen, or none: the gaps between squares, a text panel or
+  // another window over the board hold no square.
+  const SquareBox* SquareAt(QPoint global) const;
 
   std::array<QPixmap, kSources> pictures_;
   std::array<SquareBox*, kSquares> picP_{};
@@ -133,6 +136,7 @@ class Form1 final : public QWidget,
   BoardKeys* board_keys_ = nullptr;
   QLabel* drag_image_ = nullptr;
   int drag_source_ = -1;
+  bool centre_when_shown_ = false;
   QPoint drag_offset_;
 
   Game game_;

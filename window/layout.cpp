@@ -1,30 +1,131 @@
-// Fonts, and the empty title of the game's windows on X11.
+// Fonts, labels and text boxes as designed, and what the X11 window manager is told of the windows.
 #include "window/layout.h"
 
 #include <xcb/xcb.h>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QThread>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 namespace kaldora {
 
 namespace {
 
+template <typename Reply>
+using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+// The X connection and the id of a top-level window that Qt has created (as it does before the
+// window's show event); no connection on another platform (offscreen, Wayland).
+struct X11Window {
+  xcb_connection_t* connection = nullptr;
+  xcb_window_t id = 0;
+  xcb_window_t root = 0;
+};
+
+X11Window X11(QWidget* window) {
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+      x11->connection() == nullptr)
+    return {};
+  // Not QWidget::winId(): for a window that has a parent it would make every sibling, the small
+  // windows' owner's children among them, a native window of its own.
+  if (window->windowHandle() == nullptr)
+    return {};
+  X11Window w;
+  w.connection = x11->connection();
+  w.id = static_cast<xcb_window_t>(window->windowHandle()->winId());
+  const XcbReply<xcb_get_geometry_reply_t> geometry(
+      xcb_get_geometry_reply(w.connection, xcb_get_geometry(w.connection, w.id), nullptr),
+      &std::free);
+  if (geometry == nullptr)
+    return {};
+  w.root = geometry->root;
+  return w;
+}
+
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   const auto cookie =
       xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-  const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  std::free(reply);
-  return atom;
+  const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
+                                                &std::free);
+  return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The 32-bit values of a window property of the given type; empty when it is not set.
+std::vector<std::uint32_t> Property(xcb_connection_t* connection, xcb_window_t window,
+                                    xcb_atom_t property, xcb_atom_t type) {
+  const XcbReply<xcb_get_property_reply_t> reply(
+      xcb_get_property_reply(
+          connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr),
+      &std::free);
+  if (reply == nullptr || reply->format != 32 || reply->type != type)
+    return {};
+  const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// The frame a window manager will put round the window, asked for before the window is mapped
+// (_NET_REQUEST_FRAME_EXTENTS). No margins without a window manager that offers to tell.
+QMargins FrameExtents(QWidget* window) {
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
+    return {};
+  const xcb_atom_t request = Atom(w.connection, "_NET_REQUEST_FRAME_EXTENTS");
+  const xcb_atom_t extents = Atom(w.connection, "_NET_FRAME_EXTENTS");
+  const std::vector<std::uint32_t> supported =
+      Property(w.connection, w.root, Atom(w.connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+  if (std::find(supported.begin(), supported.end(), request) == supported.end())
+    return {};
+  xcb_client_message_event_t message{};
+  message.response_type = XCB_CLIENT_MESSAGE;
+  message.format = 32;
+  message.window = w.id;
+  message.type = request;
+  xcb_send_event(w.connection, 0, w.root,
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&message));
+  xcb_flush(w.connection);
+  // The answer is a property the window manager sets, usually within a millisecond or two; a
+  // window manager that never answers costs a tenth of a second once per window.
+  for (int tries = 0; tries < 50; ++tries) {
+    const std::vector<std::uint32_t> ltrb =
+        Property(w.connection, w.id, extents, XCB_ATOM_CARDINAL);
+    if (ltrb.size() == 4)
+      return QMargins(static_cast<int>(ltrb[0]), static_cast<int>(ltrb[2]),
+                      static_cast<int>(ltrb[1]), static_cast<int>(ltrb[3]));
+    QThread::msleep(2);
+  }
+  return {};
+}
+
+bool Fits(const QLabel* label) {
+  const QRect box = label->contentsRect();
+  const QRect needed =
+      QFontMetrics(label->font())
+          .boundingRect(QRect(0, 0, box.width(), 10 * box.height() + 100),
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+  return needed.width() <= box.width() && needed.height() <= box.height();
 }
 
 }  // namespace
 
 QFont DesignFont(double points, bool bold) {
+  static const bool substituted = [] {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("Arimo")});
+    return true;
+  }();
+  Q_UNUSED(substituted);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
@@ -32,32 +133,68 @@ QFont DesignFont(double points, bool bold) {
   return font;
 }
 
-void ShrinkToFit(QWidget* label, const QString& text) {
+void FitLabel(QLabel* label) {
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  const int widest = label->parentWidget()->width() - 2 - label->x();  // inside the outline
+  while (!Fits(label) && label->width() < widest)
+    label->resize(label->width() + 1, label->height());
   QFont font = label->font();
-  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > label->width()) {
+  while (!Fits(label) && font.pointSizeF() > 6) {
     font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
   }
-  label->setFont(font);
+}
+
+// Qt keeps two pixels between a box's frame and its text on either side; the design's boxes keep
+// the text right inside the frame, and a 17-character date needs every one of those pixels.
+void SlimMargins(QLineEdit* box) {
+  box->setTextMargins(-2, 0, -2, 0);
+}
+
+void CentreOnScreen(QWidget* window) {
+  const QRect screen = window->screen()->geometry();
+  const QMargins frame = FrameExtents(window);
+  const QSize outer = window->size().grownBy(frame);
+  const QPoint frame_at(screen.x() + (screen.width() - outer.width()) / 2,
+                        screen.y() + (screen.height() - outer.height()) / 2);
+  window->move(frame_at + QPoint(frame.left(), frame.top()));
 }
 
 // Qt never hands an empty title to X11: it substitutes the application's name. The window class
 // still names the game for task bars; the title itself stays empty, as the game shows none.
 void ClearNativeTitle(QWidget* window) {
-  // Other platforms (offscreen, say) may offer the X11 interface without an X connection.
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
-      x11->connection() == nullptr || window->windowHandle() == nullptr)
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
     return;
-  xcb_connection_t* connection = x11->connection();
-  const auto id = static_cast<xcb_window_t>(window->windowHandle()->winId());
-  const xcb_atom_t utf8 = Atom(connection, "UTF8_STRING");
-  const xcb_atom_t net_wm_name = Atom(connection, "_NET_WM_NAME");
-  if (utf8 != XCB_ATOM_NONE && net_wm_name != XCB_ATOM_NONE) {
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, net_wm_name, utf8, 8, 0, nullptr);
+  const xcb_atom_t utf8 = Atom(w.connection, "UTF8_STRING");
+  const xcb_atom_t net_wm_name = Atom(w.connection, "_NET_WM_NAME");
+  if (utf8 != XCB_ATOM_NONE && net_wm_name != XCB_ATOM_NONE)
+    xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, net_wm_name, utf8, 8, 0,
+                        nullptr);
+  xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
+                      8, 0, nullptr);
+  xcb_flush(w.connection);
+}
+
+// Set on the unmapped window, before every showing: a window manager takes _NET_WM_STATE from
+// the window as it maps it, and may drop it when the window is hidden. Qt adds its own states to
+// what it finds there.
+void SkipTaskbar(QWidget* window) {
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
+    return;
+  const xcb_atom_t state = Atom(w.connection, "_NET_WM_STATE");
+  std::vector<std::uint32_t> atoms = Property(w.connection, w.id, state, XCB_ATOM_ATOM);
+  for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+    const xcb_atom_t atom = Atom(w.connection, name);
+    if (std::find(atoms.begin(), atoms.end(), atom) == atoms.end())
+      atoms.push_back(atom);
   }
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
-                      0, nullptr);
-  xcb_flush(connection);
+  xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, state, XCB_ATOM_ATOM, 32,
+                      static_cast<std::uint32_t>(atoms.size()), atoms.data());
+  xcb_flush(w.connection);
 }
 
 }  // namespace kaldora

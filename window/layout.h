@@ -1,4 +1,5 @@
-// The design units of the windows and their fonts.
+// The design units of the windows, their fonts and text boxes, and what the window system is told
+// about them.
 #pragma once
 
 #include <QFont>
@@ -6,6 +7,8 @@
 #include <QString>
 #include <string_view>
 
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace kaldora {
@@ -23,15 +26,27 @@ inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// "MS Sans Serif" where it exists; elsewhere the font fallback picks the system's sans face.
+// "MS Sans Serif" where it exists; elsewhere a face with its proportions (Liberation Sans or
+// Nimbus Sans), which the layout's boxes were measured for.
 QFont DesignFont(double points = 8.25, bool bold = false);
 
-// The fallback for "MS Sans Serif" is usually wider than it; a one-line caption that would be
-// cut off is set in a smaller size of the same face instead.
-void ShrinkToFit(QWidget* label, const QString& text);
+// A label as the design's platform showed one: text from the top left, words wrapped within the
+// box. Where the wrapped text is still taller than the box, the box grows to the right, up to the
+// window's outline, and only then does the font shrink.
+void FitLabel(QLabel* label);
+
+// The slim inner margins the design's text boxes were measured with.
+void SlimMargins(QLineEdit* box);
+
+// Places a top-level window in the middle of its screen by its outer size, frame and title
+// included; the frame is known from its show event on, before the window is mapped.
+void CentreOnScreen(QWidget* window);
 
 // Clears the title the window system holds for a top-level window, which Qt would otherwise fill
 // with the application's name.
 void ClearNativeTitle(QWidget* window);
+
+// Keeps a window that belongs to another one out of task bars and pagers.
+void SkipTaskbar(QWidget* window);
 
 }  // namespace kaldora

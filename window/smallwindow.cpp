@@ -2,7 +2,6 @@
 #include "window/smallwindow.h"
 
 #include <QPainter>
-#include <QScreen>
 
 #include "window/layout.h"
 
@@ -13,7 +12,7 @@ const QColor kLightGreen(128, 255, 128);
 }  // namespace
 
 SmallWindow::SmallWindow(QWidget* owner, const QString& title, int width, int height)
-    : QWidget(owner, Qt::Window), empty_title_(title.isEmpty()) {
+    : QDialog(owner), empty_title_(title.isEmpty()) {
   setWindowTitle(title);
   setFixedSize(width, height);
   setFont(DesignFont());
@@ -24,10 +23,6 @@ SmallWindow::SmallWindow(QWidget* owner, const QString& title, int width, int he
   setAutoFillBackground(true);
   // Closing it through the window manager only hides it, and never ends the game.
   setAttribute(Qt::WA_QuitOnClose, false);
-  const QRect screen = this->screen()->geometry();
-  const QSize outer = frameGeometry().size();
-  move(screen.x() + (screen.width() - outer.width()) / 2,
-       screen.y() + (screen.height() - outer.height()) / 2);
 }
 
 void SmallWindow::ShowInFront() {
@@ -52,9 +47,14 @@ void SmallWindow::paintEvent(QPaintEvent*) {
 }
 
 void SmallWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+  if (!placed_) {
+    placed_ = true;
+    CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
+  }
+  QDialog::showEvent(event);
   if (empty_title_)
     ClearNativeTitle(this);
+  SkipTaskbar(this);
 }
 
 }  // namespace kaldora

@@ -1,13 +1,14 @@
-// What the three small windows share: a light-green client area with a one-pixel outline, centred
-// on the screen, hidden rather than closed.
+// What the three small windows share: a light-green client area with a one-pixel outline, a dialog
+// that belongs to the main window and stays above it without holding it up, hidden rather than
+// closed.
 #pragma once
 
+#include <QDialog>
 #include <QPushButton>
-#include <QWidget>
 
 namespace kaldora {
 
-class SmallWindow : public QWidget {
+class SmallWindow : public QDialog {
  public:
   // An empty title stays empty on the window system too.
   SmallWindow(QWidget* owner, const QString& title, int width, int height);
@@ -20,10 +21,14 @@ class SmallWindow : public QWidget {
   QPushButton* AddButton(const char* caption, QRect place);
 
   void paintEvent(QPaintEvent* event) override;
+  // The first time, it is centred on the screen by its outer size where the window system lets a
+  // program place its windows; elsewhere the window system places it, as a dialog of the main
+  // window.
   void showEvent(QShowEvent* event) override;
 
  private:
   bool empty_title_;
+  bool placed_ = false;
 };
 
 }  // namespace kaldora

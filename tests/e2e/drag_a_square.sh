@@ -6,9 +6,6 @@ read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 [ "$WIDTH x $HEIGHT at $X,$Y" = "800 x 600 at $(((screen_w - 800) / 2)),$(((screen_h - 600) / 2))" ] ||
   fail "client area $WIDTH x $HEIGHT at $X,$Y is not 800 x 600, centred"
 
-px() { echo "%[fx:int(255*p{$1,$2}.r+.5)],%[fx:int(255*p{$1,$2}.g+.5)],%[fx:int(255*p{$1,$2}.b+.5)]"; }
-free="230,255,230" stone="0,0,0"  # a blackstone's centre cell is black
-
 # Start-up painted the frame's corners and a tree of RGB(0,128,0) on the canvas.
 corners="$(px $X $Y) $(px $((X + 799)) $Y) $(px $X $((Y + 599))) $(px $((X + 799)) $((Y + 599)))"
 bevel="0,245,0 0,5,0 0,5,0 0,5,0"
@@ -20,25 +17,6 @@ for _ in $(seq 20); do
   sleep 0.1
 done
 [ "$frame" = "$bevel" ] && [ "${tree:-0}" -gt 0 ] || fail "frame corners $frame, ${tree:-no} tree pixels"
-
-# Screenshots until at least $1 squares are coloured, or two seconds have passed: shown[n] is the
-# centre of square n as r,g,b, coloured the indices of the squares that are not free.
-shoot() {
-  local format="" n
-  for n in $(seq 0 80); do
-    read -r x y < <(at "$n")
-    format+="$(px "$x" "$y")\n"
-  done
-  for _ in $(seq 20); do
-    import -window root "$work/shot.png" && mapfile -t shown < <(convert "$work/shot.png" -format "$format" info:)
-    coloured=()
-    for n in "${!shown[@]}"; do
-      [ "${shown[n]}" != "$free" ] && [ "${shown[n]}" != "$stone" ] && coloured+=("$n")
-    done
-    [ "${#coloured[@]}" -ge "$1" ] && return
-    sleep 0.1
-  done
-}
 
 # (xdotool's --sync waits for the pointer to move, so no move goes to where the pointer already is.)
 # A chance event after the move (1.4 %: a colour bursts) can take squares away; then play again.

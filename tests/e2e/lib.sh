@@ -1,12 +1,13 @@
 # What the end-to-end tests share, sourced first: their own X server, a fresh working directory
 # ($work/run, made the current one), and the removal of all of it, and of the game, at the end.
 set -u
-for tool in Xvfb xdotool import convert xprop; do
+for tool in Xvfb xdotool import convert xprop xwininfo; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
-work=$(mktemp -d) xvfb="" game=""
+work=$(mktemp -d) xvfb="" wm="" game=""
 cleanup() {
   [ -n "$game" ] && kill "$game" 2>/dev/null && wait "$game" 2>/dev/null
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null && wait "$wm" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
@@ -29,12 +30,19 @@ wait_for_window() {
     sleep 0.05
   done
   [ -n "$win" ] || fail "no kaldora window"
-  eval "$(xdotool getwindowgeometry --shell "$win")"
+  read -r X Y WIDTH HEIGHT < <(geometry "$win")
 }
 
-# Starts the game $1 and waits for its main window.
+# The client area of window $1 on the screen: left, top, width, height. (xdotool's own answer is
+# off by the frame under a window manager that reparents.)
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# Starts the game $1, with the environment's assignments that follow, and waits for its main window.
 start_game() {
-  "$1" >"$work/game.log" 2>&1 &
+  env "${@:2}" "$1" >"$work/game.log" 2>&1 &
   game=$!
   wait_for_window
 }
@@ -50,3 +58,38 @@ exit_game() {
 }
 
 at() { echo $((X + 68 + 63 * ($1 % 9))) $((Y + 48 + 63 * ($1 / 9))); }  # centre of square n
+
+# openbox with its stock settings, for the tests where frames and stacking matter.
+start_window_manager() {
+  command -v openbox >/dev/null || { echo "skipped: openbox is not installed"; exit 77; }
+  XDG_CONFIG_HOME="$work/config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.05
+  done
+  fail "openbox did not start: $(cat "$work/openbox.log")"
+}
+
+# A pixel of a screenshot as r,g,b, in convert's -format.
+px() { echo "%[fx:int(255*p{$1,$2}.r+.5)],%[fx:int(255*p{$1,$2}.g+.5)],%[fx:int(255*p{$1,$2}.b+.5)]"; }
+free="230,255,230" stone="0,0,0"  # a blackstone's centre cell is black
+
+# Screenshots until at least $1 squares are coloured, or two seconds have passed: shown[n] is the
+# centre of square n as r,g,b, coloured the indices of the squares that are not free.
+shoot() {
+  local format="" n
+  for n in $(seq 0 80); do
+    read -r x y < <(at "$n")
+    format+="$(px "$x" "$y")\n"
+  done
+  for _ in $(seq 20); do
+    import -window root "$work/shot.png" && mapfile -t shown < <(convert "$work/shot.png" -format "$format" info:)
+    coloured=()
+    for n in "${!shown[@]}"; do
+      [ "${shown[n]}" != "$free" ] && [ "${shown[n]}" != "$stone" ] && coloured+=("$n")
+    done
+    [ "${#coloured[@]}" -ge "$1" ] && return
+    sleep 0.1
+  done
+}
