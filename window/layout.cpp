@@ -148,9 +148,10 @@ void FitLabel(QLabel* label) {
 }
 
 // Qt keeps two pixels between a box's frame and its text on either side; the design's boxes keep
-// the text right inside the frame, and a 17-character date needs every one of those pixels.
+// the text right inside the frame, and a 17-character date needs every one of those pixels, and on
+// the right one more for the cursor behind the last character, which Qt counts as part of the text.
 void SlimMargins(QLineEdit* box) {
-  box->setTextMargins(-2, 0, -2, 0);
+  box->setTextMargins(-2, 0, -3, 0);
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -12,7 +12,9 @@ const QColor kLightGreen(128, 255, 128);
 }  // namespace
 
 SmallWindow::SmallWindow(QWidget* owner, const QString& title, int width, int height)
-    : QDialog(owner), empty_title_(title.isEmpty()) {
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      empty_title_(title.isEmpty()) {
   setWindowTitle(title);
   setFixedSize(width, height);
   setFont(DesignFont());

@@ -45,6 +45,12 @@ class DesktopTest : public QObject {
     const int s = First(true), t = First(false);
     const QPixmap* picture = f().picP(s)->picture();
     Walk(s);
+    // Under the rules panel the keys pick up nothing.
+    QTest::mouseClick(f().cmdSpielregeln(), Qt::LeftButton);
+    QTest::keyClick(&keys, Qt::Key_Space);
+    QCOMPARE(keys.held(), -1);
+    QTest::mouseClick(f().cmdSpielregeln(), Qt::LeftButton);
+    keys.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&keys, Qt::Key_Space);
     QCOMPARE(keys.held(), s);
     QTest::keyClick(&keys, Qt::Key_Escape);

@@ -1,0 +1,129 @@
+// Every text the design puts into a control shows whole in the face that stands in for "MS Sans
+// Serif", and so do the longest dates, scores and names the highscore boxes hold. CTest runs it at
+// the scales 1, 1.25, 1.5 and 2.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/support/fakes.h"
+#include "window/form1.h"
+#include "window/layout.h"
+
+namespace kaldora {
+
+namespace {
+
+QString Name(const QWidget* w) {
+  return QStringLiteral("%1 in %2")
+      .arg(w->metaObject()->className(), w->window()->metaObject()->className());
+}
+
+// The whole text is in view: the box shows the same with the cursor at the text's start as with
+// the cursor at its end, which it would otherwise scroll into view.
+bool ShowsWhole(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->setCursorPosition(0);
+  const QImage start = box->grab().toImage();
+  box->setCursorPosition(static_cast<int>(text.size()));
+  return box->grab().toImage() == start;
+}
+
+}  // namespace
+
+class FitTest : public QObject {
+  Q_OBJECT
+
+  struct Rig {
+    testing::FakeClock clock{7};
+    Random random{clock};
+    testing::FakeSound sound;
+    Form1 form{random, sound};
+  };
+
+ private slots:
+  void init() {
+    QVERIFY(folder_.isValid());
+    QDir::setCurrent(folder_.path());
+    rig_ = std::make_unique<Rig>();
+  }
+  void cleanup() { rig_.reset(); }
+
+  void theDesignFontIsAFaceWithArialsMetrics() {
+    const QStringList faces = {"Liberation Sans", "Nimbus Sans", "Arimo"};
+    QVERIFY2(faces.contains(QFontInfo(DesignFont()).family()),
+             qPrintable(QFontInfo(DesignFont()).family()));
+  }
+
+  void everyCaptionFitsItsControl() {
+    Form1& f = rig_->form;
+    f.lblPunkte()->setText("32767");
+    const QList<QWidget*> windows = {&f, &f.form2(), &f.form3(), &f.form4()};
+    int checked = 0;
+    for (QWidget* window : windows) {
+      for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->window() != window || label->text().isEmpty())
+          continue;  // another window's, or the picture that follows a drag
+        const QSize size = label->size();
+        const QSize needed(
+            label->wordWrap() ? label->minimumSizeHint().width() : label->sizeHint().width(),
+            label->heightForWidth(size.width()));
+        QVERIFY2(needed.width() <= size.width() && needed.height() <= size.height(),
+                 qPrintable(QStringLiteral("\"%1\" (%2) needs %3 x %4 in %5 x %6")
+                                .arg(label->text(), Name(label))
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(size.width())
+                                .arg(size.height())));
+        ++checked;
+      }
+      for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->window() != window)
+          continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        const int needed =
+            button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
+        QVERIFY2(
+            needed <= room,
+            qPrintable(
+                QStringLiteral("\"%1\" needs %2 of %3").arg(button->text()).arg(needed).arg(room)));
+        ++checked;
+      }
+    }
+    QCOMPARE(checked, 2 + 10 + 1 + 2 + 3);  // the captions of the four windows, hidden "Go" too
+  }
+
+  void theLongestEntriesFitTheHighscoreBoxes() {
+    Form2& list = rig_->form.form2();
+    const struct {
+      QLineEdit* box;
+      QStringList texts;
+    } kColumns[] = {
+        {list.txtRang(9), {"10"}},
+        {list.txtWert(0), {"9999", "-999"}},
+        {list.txtPerson(0), {"Wolfgang Hildebrandt", "Marie-Claire Dubois"}},
+        // The widest stamps the locales give: letters of a month, two-digit days, numbers alone.
+        {list.txtDatum(0),
+         {"08.12.26 16:05:07", "12/28/26 23:59:59", "8 May 26 23:59:59", "26-12-28 23:59:59"}},
+        {rig_->form.form3().txtEingabeNamen(), {"Wolfgang Hildebrandt"}},
+    };
+    for (const auto& column : kColumns) {
+      for (const QString& text : column.texts)
+        QVERIFY2(ShowsWhole(column.box, text), qPrintable(text + " does not show whole"));
+    }
+  }
+
+ private:
+  QTemporaryDir folder_;
+  std::unique_ptr<Rig> rig_;
+};
+
+}  // namespace kaldora
+
+QTEST_MAIN(kaldora::FitTest)
+#include "fit_test.moc"
