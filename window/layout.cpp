@@ -96,13 +96,13 @@ QMargins FrameExtents(QWidget* window) {
   xcb_flush(w.connection);
   // The answer is a property the window manager sets, usually within a millisecond or two; a
   // window manager that never answers costs a tenth of a second once per window.
-  for (int tries = 0; tries < 50; ++tries) {
+  for (int tries = 0; tries < 200; ++tries) {
     const std::vector<std::uint32_t> ltrb =
         Property(w.connection, w.id, extents, XCB_ATOM_CARDINAL);
     if (ltrb.size() == 4)
       return QMargins(static_cast<int>(ltrb[0]), static_cast<int>(ltrb[2]),
                       static_cast<int>(ltrb[1]), static_cast<int>(ltrb[3]));
-    QThread::msleep(2);
+    QThread::usleep(500);
   }
   return {};
 }
