@@ -7,26 +7,18 @@
 #include <QTimer>
 #include <memory>
 
-#include "tests/support/fakes.h"
-#include "window/form1.h"
+#include "tests/window/rig.h"
 
 namespace kaldora {
 
 class DesktopTest : public QObject {
   Q_OBJECT
 
-  struct Rig {
-    testing::FakeClock clock{5};
-    Random random{clock};
-    testing::FakeSound sound;
-    Form1 form{random, sound};
-  };
-
  private slots:
   void init() {
     QVERIFY(folder_.isValid());
     QDir::setCurrent(folder_.path());
-    rig_ = std::make_unique<Rig>();
+    rig_ = std::make_unique<testing::WindowRig>(5);
     f().show();
     QVERIFY(QTest::qWaitForWindowExposed(&f()));
     QTest::mouseClick(f().cmdSpielStarten(), Qt::LeftButton);
@@ -122,7 +114,7 @@ class DesktopTest : public QObject {
   }
 
   QTemporaryDir folder_;
-  std::unique_ptr<Rig> rig_;
+  std::unique_ptr<testing::WindowRig> rig_;
 };
 
 }  // namespace kaldora

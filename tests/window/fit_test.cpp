@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "tests/support/fakes.h"
-#include "window/form1.h"
+#include "tests/window/rig.h"
 #include "window/layout.h"
 
 namespace kaldora {
@@ -36,18 +35,11 @@ bool ShowsWhole(QLineEdit* box, const QString& text) {
 class FitTest : public QObject {
   Q_OBJECT
 
-  struct Rig {
-    testing::FakeClock clock{7};
-    Random random{clock};
-    testing::FakeSound sound;
-    Form1 form{random, sound};
-  };
-
  private slots:
   void init() {
     QVERIFY(folder_.isValid());
     QDir::setCurrent(folder_.path());
-    rig_ = std::make_unique<Rig>();
+    rig_ = std::make_unique<testing::WindowRig>(7);
   }
   void cleanup() { rig_.reset(); }
 
@@ -120,7 +112,7 @@ class FitTest : public QObject {
 
  private:
   QTemporaryDir folder_;
-  std::unique_ptr<Rig> rig_;
+  std::unique_ptr<testing::WindowRig> rig_;
 };
 
 }  // namespace kaldora

@@ -9,24 +9,16 @@
 #include <memory>
 #include <vector>
 
-#include "tests/support/fakes.h"
-#include "window/form1.h"
+#include "tests/window/rig.h"
 
 namespace kaldora {
-
-struct Rig {
-  testing::FakeClock clock{3};
-  Random random{clock};
-  testing::FakeSound sound;
-  Form1 form{random, sound};
-};
 
 class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
   void init() {
-    rig_ = std::make_unique<Rig>();
+    rig_ = std::make_unique<testing::WindowRig>(3);
     f().show();
     QVERIFY(QTest::qWaitForWindowExposed(&f()));
     start_ = f().cmdSpielStarten();
@@ -270,7 +262,7 @@ class Form1Test : public QObject {
     QCOMPARE(Coloured(), 3);
   }
 
-  std::unique_ptr<Rig> rig_;
+  std::unique_ptr<testing::WindowRig> rig_;
   QPushButton* start_ = nullptr;
 };
 

@@ -9,8 +9,7 @@
 #include <array>
 #include <memory>
 
-#include "tests/support/fakes.h"
-#include "window/form1.h"
+#include "tests/window/rig.h"
 
 namespace kaldora {
 
@@ -42,13 +41,6 @@ void Type(QWidget* box, const QString& text) {
 
 }  // namespace
 
-struct Rig {
-  testing::FakeClock clock{3};
-  Random random{clock};
-  testing::FakeSound sound;
-  Form1 form{random, sound};
-};
-
 class HighscoreWindowsTest : public QObject {
   Q_OBJECT
 
@@ -59,7 +51,7 @@ class HighscoreWindowsTest : public QObject {
     QFile file("P1.dat");
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored_) == 3 * 39);
     file.close();
-    rig_ = std::make_unique<Rig>();
+    rig_ = std::make_unique<testing::WindowRig>(3);
     f().show();
     QVERIFY(QTest::qWaitForWindowExposed(&f()));
   }
@@ -190,7 +182,7 @@ class HighscoreWindowsTest : public QObject {
 
   std::unique_ptr<QTemporaryDir> folder_;
   const QByteArray stored_ = Record(kStored[0]) + Record(kStored[1]) + Record(kStored[2]);
-  std::unique_ptr<Rig> rig_;
+  std::unique_ptr<testing::WindowRig> rig_;
 };
 
 }  // namespace kaldora
