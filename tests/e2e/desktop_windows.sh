@@ -157,8 +157,10 @@ xdotool windowactivate --sync "$question" key Escape
 gone "$question" "the reset question after Escape"
 cmp -s P1.dat "$work/before" || fail "Escape in the reset question changed P1.dat"
 
-# A whole game to its end; "Jan Łukasz" is stored with the letter Windows-1252 has.
-play_to_the_end "Jan Łukasz"
+# A whole game to its end. (A letter outside the keymap would make xdotool remap a key for it, and
+# under load the game can see that key after the remap is undone; the names' letters are the
+# record tests' part.)
+play_to_the_end "Jan Lukasz"
 [[ $(stamp "Jan Lukasz") =~ ^$(date +%d\\.%m\\.%y)\ $time_of_day$ ]] || fail "de_DE stamp '$(stamp "Jan Lukasz")'"
 exit_game
 
