@@ -27,6 +27,11 @@ install(FILES ${KALDORA_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/kaldora/sou
 install(FILES ${PROJECT_BINARY_DIR}/kaldora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/org.kaldora.Kaldora.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${desktop}/kaldora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+foreach(language ${KALDORA_LANGUAGES})
+  install(FILES ${desktop}/kaldora.${language}.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man6
+          RENAME kaldora.6)
+endforeach()
+install(FILES ${KALDORA_QM} DESTINATION ${CMAKE_INSTALL_DATADIR}/kaldora/translations)
 install(FILES ${PROJECT_BINARY_DIR}/icons/kaldora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 256 48)

@@ -2,6 +2,7 @@
 #include "highscore/form2.h"
 
 #include "window/layout.h"
+#include "window/translations.h"
 
 namespace kaldora {
 
@@ -28,7 +29,8 @@ void SetText(QLineEdit* box, std::string_view text) {
 
 }  // namespace
 
-Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 392, 267) {
+Form2::Form2(QWidget* owner)
+    : SmallWindow(owner, "Form2", QT_TRANSLATE_NOOP("Form2", "Highscore"), 392, 267) {
   const auto box = [this](int i, int left, int width, Qt::Alignment alignment) {
     auto* line = new QLineEdit(this);
     line->setGeometry(Twips(left, 300 * (i + 1), width, 285));
@@ -50,7 +52,7 @@ Form2::Form2(QWidget* owner) : SmallWindow(owner, QStringLiteral("Highscore"), 3
     person_[n] = box(i, 1700, 2040, Qt::AlignLeft | Qt::AlignVCenter);
     datum_[n] = box(i, 4005, 1395, Qt::AlignCenter);
   }
-  cmdWeiter_ = AddButton("&Go On", Twips(4305, 3495, 1095, 300));
+  cmdWeiter_ = AddButton(QT_TRANSLATE_NOOP("Form2", "&Go On"), Twips(4305, 3495, 1095, 300));
   cmdWeiter_->setDefault(true);  // Enter closes the list from any of its boxes
 }
 

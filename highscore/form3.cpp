@@ -4,17 +4,20 @@
 #include <QKeyEvent>
 
 #include "window/layout.h"
+#include "window/translations.h"
 
 namespace kaldora {
 
-Form3::Form3(QWidget* owner) : SmallWindow(owner, QStringLiteral("Spielername"), 219, 136) {
-  auto* lblFrage = new QLabel(QStringLiteral("Who did reach so much points?"), this);
+Form3::Form3(QWidget* owner)
+    : SmallWindow(owner, "Form3", QT_TRANSLATE_NOOP("Form3", "Spielername"), 219, 136) {
+  auto* lblFrage = new QLabel(
+      Translated("Form3", QT_TRANSLATE_NOOP("Form3", "Who did reach so much points?")), this);
   lblFrage->setGeometry(Twips(465, 330, 2310, 495));
   FitLabel(lblFrage);
   txtEingabeNamen_ = new QLineEdit(this);
   txtEingabeNamen_->setGeometry(Twips(585, 780, 2040, 285));
   SlimMargins(txtEingabeNamen_);
-  cmdWeiter_ = AddButton("&Go On", Twips(1725, 1410, 900, 285));
+  cmdWeiter_ = AddButton(QT_TRANSLATE_NOOP("Form3", "&Go On"), Twips(1725, 1410, 900, 285));
   cmdWeiter_->setDefault(true);  // Enter in the name box stores the name
 }
 

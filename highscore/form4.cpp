@@ -4,16 +4,19 @@
 #include <QLabel>
 
 #include "window/layout.h"
+#include "window/translations.h"
 
 namespace kaldora {
 
-Form4::Form4(QWidget* owner) : SmallWindow(owner, QString(), 250, 144) {
-  auto* lblFrage =
-      new QLabel(QStringLiteral("Do you really want to blot out the highscore?"), this);
+Form4::Form4(QWidget* owner) : SmallWindow(owner, "Form4", "", 250, 144) {
+  auto* lblFrage = new QLabel(
+      Translated("Form4",
+                 QT_TRANSLATE_NOOP("Form4", "Do you really want to blot out the highscore?")),
+      this);
   lblFrage->setGeometry(Twips(285, 615, 3225, 270));
   FitLabel(lblFrage);
-  cmdJa_ = AddButton("&yes", Twips(645, 1200, 990, 360));
-  cmdNein_ = AddButton("&no", Twips(2130, 1200, 990, 360));
+  cmdJa_ = AddButton(QT_TRANSLATE_NOOP("Form4", "&yes"), Twips(645, 1200, 990, 360));
+  cmdNein_ = AddButton(QT_TRANSLATE_NOOP("Form4", "&no"), Twips(2130, 1200, 990, 360));
   // The first time the question shows, "yes" has the keyboard.
   cmdJa_->setFocus(Qt::OtherFocusReason);
 }

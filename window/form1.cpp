@@ -17,6 +17,7 @@
 #include "resources/pictures.h"
 #include "resources/texts.h"
 #include "window/layout.h"
+#include "window/translations.h"
 
 namespace kaldora {
 
@@ -95,19 +96,24 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
 
   picCanvas_.setGeometry(Twips(9345, 1890, 2280, 2280));
 
-  cmdSpielStarten_ = AddButton("&Start", 9525, 4425, 1950, 330, &Game::cmdSpielStarten_Click);
-  cmdSpielAbbrechen_ = AddButton("&Pause", 9525, 4830, 1950, 330, &Game::cmdSpielAbbrechen_Click);
-  cmdTonEinschaltenAusschalten_ =
-      AddButton("Sound &Off", 9525, 5235, 1950, 330, &Game::cmdTonEinschaltenAusschalten_Click);
-  cmdFelderGrundfarbe_ =
-      AddButton("&Background Color", 9525, 5640, 1950, 330, &Game::cmdFelderGrundfarbe_Click);
-  cmdSpielregeln_ = AddButton("Ho&w to Play", 9525, 6045, 1950, 330, &Game::cmdSpielregeln_Click);
-  cmdInformation_ = AddButton("&Information", 9525, 6450, 1950, 330, &Game::cmdInformation_Click);
-  cmdHighscoreAnzeigen_ =
-      AddButton("Show &Highscore", 9525, 6855, 1950, 330, &Game::cmdHighscoreAnzeigen_Click);
-  cmdHighscoreErneuern_ =
-      AddButton("&Reset Highscore", 9525, 7260, 1950, 330, &Game::cmdHighscoreErneuern_Click);
-  cmdProgrammBeenden_ = AddButton("&Exit", 9525, 8070, 1950, 330, &Game::cmdProgrammBeenden_Click);
+  cmdSpielStarten_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Start"), 9525, 4425, 1950, 330,
+                               &Game::cmdSpielStarten_Click);
+  cmdSpielAbbrechen_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Pause"), 9525, 4830, 1950, 330,
+                                 &Game::cmdSpielAbbrechen_Click);
+  cmdTonEinschaltenAusschalten_ = AddButton(QT_TRANSLATE_NOOP("Form1", "Sound &Off"), 9525, 5235,
+                                            1950, 330, &Game::cmdTonEinschaltenAusschalten_Click);
+  cmdFelderGrundfarbe_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Background Color"), 9525, 5640,
+                                   1950, 330, &Game::cmdFelderGrundfarbe_Click);
+  cmdSpielregeln_ = AddButton(QT_TRANSLATE_NOOP("Form1", "Ho&w to Play"), 9525, 6045, 1950, 330,
+                              &Game::cmdSpielregeln_Click);
+  cmdInformation_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Information"), 9525, 6450, 1950, 330,
+                              &Game::cmdInformation_Click);
+  cmdHighscoreAnzeigen_ = AddButton(QT_TRANSLATE_NOOP("Form1", "Show &Highscore"), 9525, 6855, 1950,
+                                    330, &Game::cmdHighscoreAnzeigen_Click);
+  cmdHighscoreErneuern_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Reset Highscore"), 9525, 7260,
+                                    1950, 330, &Game::cmdHighscoreErneuern_Click);
+  cmdProgrammBeenden_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Exit"), 9525, 8070, 1950, 330,
+                                  &Game::cmdProgrammBeenden_Click);
   // A new tree at the press of a button; the game never needs it, so it stays out of sight.
   cmdGo_ = AddButton("Go", 9705, 8595, 360, 360, &Game::cmdGo_Click);
   cmdGo_->hide();
@@ -153,7 +159,7 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
 
 QPushButton* Form1::AddButton(const char* caption, int left, int top, int width, int height,
                               void (Game::*click)()) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  auto* button = new QPushButton(Translated("Form1", caption), this);
   button->setGeometry(Twips(left, top, width, height));
   if (click != nullptr)
     connect(button, &QPushButton::clicked, this, [this, click] { (game_.*click)(); });
@@ -161,7 +167,7 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
 }
 
 QPlainTextEdit* Form1::AddPanel(std::string_view text, QRect place, QColor background) {
-  auto* panel = new QPlainTextEdit(ToQString(text), this);
+  auto* panel = new QPlainTextEdit(Translated("Panels", std::string(text).c_str()), this);
   panel->setGeometry(place);
   panel->setReadOnly(true);
   panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -298,12 +304,17 @@ void Form1::SetPanelVisible(Panel panel, bool visible) {
   board_keys_->setEnabled(!txtSpielregeln_->isVisible() && !txtInformation_->isVisible());
 }
 
+// The logic reads back the design's caption; the button shows it in the player's language.
 std::string Form1::SoundCaption() const {
-  return cmdTonEinschaltenAusschalten_->text().toStdString();
+  return sound_caption_;
 }
 
 void Form1::SetSoundCaption(std::string_view caption) {
-  cmdTonEinschaltenAusschalten_->setText(ToQString(caption));
+  // The two captions the logic alternates between, for Qt Linguist; the first is the button's own.
+  static_cast<void>(QT_TRANSLATE_NOOP("Form1", "Sound &On"));
+  static_cast<void>(QT_TRANSLATE_NOOP("Form1", "Sound O&ff"));
+  sound_caption_ = caption;
+  cmdTonEinschaltenAusschalten_->setText(Translated("Form1", sound_caption_.c_str()));
 }
 
 void Form1::EndProgram() {

@@ -137,6 +137,7 @@ class Form1 final : public QWidget,
   QLabel* drag_image_ = nullptr;
   int drag_source_ = -1;
   bool centre_when_shown_ = false;
+  std::string sound_caption_ = "Sound &Off";
   QPoint drag_offset_;
 
   Game game_;

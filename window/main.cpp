@@ -5,9 +5,11 @@
 #include "board/random.h"
 #include "control/pulsesound.h"
 #include "window/form1.h"
+#include "window/translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  kaldora::InstallTranslations();
   // Task bars and docks find the icon and the name through the desktop entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("kaldora"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kaldora")));

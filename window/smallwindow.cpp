@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "window/layout.h"
+#include "window/translations.h"
 
 namespace kaldora {
 
@@ -11,11 +12,13 @@ namespace {
 const QColor kLightGreen(128, 255, 128);
 }  // namespace
 
-SmallWindow::SmallWindow(QWidget* owner, const QString& title, int width, int height)
+SmallWindow::SmallWindow(QWidget* owner, const char* context, const char* title, int width,
+                         int height)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      empty_title_(title.isEmpty()) {
-  setWindowTitle(title);
+      context_(context),
+      empty_title_(*title == '\0') {
+  setWindowTitle(Translated(context, title));
   setFixedSize(width, height);
   setFont(DesignFont());
   QPalette palette = this->palette();
@@ -34,7 +37,7 @@ void SmallWindow::ShowInFront() {
 }
 
 QPushButton* SmallWindow::AddButton(const char* caption, QRect place) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  auto* button = new QPushButton(Translated(context_, caption), this);
   button->setGeometry(place);
   QPalette palette = button->palette();
   palette.setColor(QPalette::Button, kLightGreen);

@@ -10,14 +10,16 @@ namespace kaldora {
 
 class SmallWindow : public QDialog {
  public:
-  // An empty title stays empty on the window system too.
-  SmallWindow(QWidget* owner, const QString& title, int width, int height);
+  // context: the window's name for its translations; title: the design's, translated here. An
+  // empty title stays empty on the window system too.
+  SmallWindow(QWidget* owner, const char* context, const char* title, int width, int height);
 
   // Shown modeless, in front of the others, with the keyboard in this window.
   void ShowInFront();
 
  protected:
-  // A light-green "graphical" button: its face is a plain area in the window's background colour.
+  // A light-green "graphical" button: its face is a plain area in the window's background colour;
+  // its caption is the design's, translated here.
   QPushButton* AddButton(const char* caption, QRect place);
 
   void paintEvent(QPaintEvent* event) override;
@@ -27,6 +29,7 @@ class SmallWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  const char* context_;
   bool empty_title_;
   bool placed_ = false;
 };

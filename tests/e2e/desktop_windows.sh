@@ -73,7 +73,7 @@ play_to_the_end() {
   LC_ALL=C.UTF-8 xdotool type --delay 30 "$1"
   xdotool key Return
   local list
-  list=$(small_window '^Highscore$')
+  list=$(small_window '^(Highscore|Bestenliste)$')
   [ -n "$list" ] || fail "Enter in the name box showed no list"
   gone "$entry" "the name entry"
   xdotool key Return
@@ -124,7 +124,7 @@ for attempt in $(seq 5); do
   shoot 3
   before=("${shown[@]}")
   click $((X + 700)) $((Y + 468))  # "Show &Highscore"
-  list=$(small_window '^Highscore$')
+  list=$(small_window '^(Highscore|Bestenliste)$')
   [ -n "$list" ] || fail "no highscore window"
   read -r lx ly lw lh < <(geometry "$list")
   under() { (($1 > lx + 5 && $1 < lx + lw - 5 && $2 > ly + 5 && $2 < ly + lh - 5)); }

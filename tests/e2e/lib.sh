@@ -41,8 +41,9 @@ geometry() {
 }
 
 # Starts the game $1, with the environment's assignments that follow, and waits for its main window.
+# Unless they say otherwise, the game speaks the design's English, whatever the tester's locale.
 start_game() {
-  env "${@:2}" "$1" >"$work/game.log" 2>&1 &
+  env LC_ALL=C.UTF-8 LANGUAGE= "${@:2}" "$1" >"$work/game.log" 2>&1 &
   game=$!
   wait_for_window
 }

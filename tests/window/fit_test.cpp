@@ -1,8 +1,10 @@
 // Every text the design puts into a control shows whole in the face that stands in for "MS Sans
-// Serif", and so do the longest dates, scores and names the highscore boxes hold. CTest runs it at
-// the scales 1, 1.25, 1.5 and 2.
+// Serif", in the player's language, and so do the longest dates, scores and names the highscore
+// boxes hold. CTest runs it at the scales 1, 1.25, 1.5 and 2 in the C locale, and in each language
+// the game is translated into.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 
 #include "tests/window/rig.h"
 #include "window/layout.h"
+#include "window/translations.h"
 
 namespace kaldora {
 
@@ -36,6 +39,11 @@ class FitTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    const bool translated = InstallTranslations(QString::fromUtf8(KALDORA_TRANSLATIONS));
+    QCOMPARE(translated, QLocale::system().language() != QLocale::C &&
+                             QLocale::system().language() != QLocale::English);
+  }
   void init() {
     QVERIFY(folder_.isValid());
     QDir::setCurrent(folder_.path());
@@ -47,6 +55,43 @@ class FitTest : public QObject {
     const QStringList faces = {"Liberation Sans", "Nimbus Sans", "Arimo"};
     QVERIFY2(faces.contains(QFontInfo(DesignFont()).family()),
              qPrintable(QFontInfo(DesignFont()).family()));
+  }
+
+  // The C locale shows the design's own captions; German shows its own, with the same access keys
+  // as the design only where the words agree.
+  void captionsAreInThePlayersLanguage() {
+    Form1& f = rig_->form;
+    const QStringList shown = {f.cmdSpielStarten()->text(),
+                               f.cmdSpielAbbrechen()->text(),
+                               f.cmdTonEinschaltenAusschalten()->text(),
+                               f.cmdFelderGrundfarbe()->text(),
+                               f.cmdSpielregeln()->text(),
+                               f.cmdInformation()->text(),
+                               f.cmdHighscoreAnzeigen()->text(),
+                               f.cmdHighscoreErneuern()->text(),
+                               f.cmdProgrammBeenden()->text(),
+                               f.form2().windowTitle(),
+                               f.form3().windowTitle(),
+                               f.form4().cmdJa()->text(),
+                               f.form4().cmdNein()->text()};
+    switch (QLocale::system().language()) {
+      case QLocale::C:
+        QCOMPARE(shown,
+                 QStringList({"&Start", "&Pause", "Sound &Off", "&Background Color", "Ho&w to Play",
+                              "&Information", "Show &Highscore", "&Reset Highscore", "&Exit",
+                              "Highscore", "Spielername", "&yes", "&no"}));
+        QVERIFY(f.txtSpielregeln()->toPlainText().contains("The aim of the game"));
+        break;
+      case QLocale::German:
+        QCOMPARE(shown,
+                 QStringList({"&Start", "&Pause", "Ton &aus", "&Hintergrundfarbe", "Spiel&regeln",
+                              "&Information", "Bestenliste &zeigen", "Bestenliste &l\u00f6schen",
+                              "&Beenden", "Bestenliste", "Spielername", "&Ja", "&Nein"}));
+        QVERIFY(f.txtSpielregeln()->toPlainText().contains("Ziel des Spiels"));
+        break;
+      default:  // translated, though not word for word here
+        QVERIFY(shown[2] != "Sound &Off" && shown[12] != "&yes");
+    }
   }
 
   void everyCaptionFitsItsControl() {

@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""Every .ts file is complete, and every window's access keys are unique, in every language.
+
+usage: check_translations.py LUPDATE SOURCE_DIR BUILD_DIR
+lupdate runs over the sources into copies of the .ts files, so a text added to the code but not
+to the translations shows as unfinished, and one gone from the code as vanished.
+"""
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+# Captions shown together in one window; the sound button shows one of its three at a time.
+SOUND = ["Sound &Off", "Sound &On", "Sound O&ff"]
+WINDOWS = {
+    "Form1": ["&Start", "&Pause", "&Background Color", "Ho&w to Play", "&Information",
+              "Show &Highscore", "&Reset Highscore", "&Exit"],
+    "Form2": ["&Go On"],
+    "Form3": ["&Go On"],
+    "Form4": ["&yes", "&no"],
+}
+
+
+def access_key(caption):
+    at = caption.replace("&&", "").find("&")
+    return caption.replace("&&", "")[at + 1].lower() if at >= 0 else None
+
+
+def main(lupdate, source, build):
+    problems = []
+    files = sorted(glob.glob(os.path.join(source, "translations", "kaldora_*.ts")))
+    if len(files) < 5:
+        problems.append("only %d translations" % len(files))
+    with tempfile.TemporaryDirectory() as scratch:
+        copies = [shutil.copy(f, scratch) for f in files]
+        subprocess.run([lupdate, "-silent", "-locations", "none",
+                        os.path.join(source, "window"), os.path.join(source, "highscore"),
+                        os.path.join(build, "generated", "panels_i18n.cpp"), "-ts", *copies],
+                       check=True)
+        for path in copies:
+            language = os.path.basename(path)
+            texts = {}
+            for context in ET.parse(path).getroot().iter("context"):
+                name = context.find("name").text
+                for message in context.iter("message"):
+                    source_text = message.find("source").text
+                    translation = message.find("translation")
+                    kind = translation.get("type")
+                    if kind or not (translation.text or "").strip():
+                        problems.append("%s: %s %r" % (language, kind or "empty",
+                                                       source_text[:40]))
+                        continue
+                    texts[(name, source_text)] = translation.text
+                    if name == "Panels":
+                        continue  # running text, where "&" is a letter
+                    if (access_key(source_text) is None) != (access_key(translation.text) is None):
+                        problems.append("%s: %r has no access key like %r"
+                                        % (language, translation.text, source_text))
+            for window, captions in WINDOWS.items():
+                shown = [[*captions, s] for s in SOUND] if window == "Form1" else [captions]
+                for together in shown:
+                    keys = [access_key(texts.get((window, c), c)) for c in together]
+                    if len(set(keys)) != len(keys):
+                        problems.append("%s: %s shares access keys: %s" % (
+                            language, window, [texts.get((window, c), c) for c in together]))
+    for problem in problems:
+        print(problem)
+    print("%d translations checked, %d problems" % (len(files), len(problems)))
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))

@@ -1,0 +1,195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Off</source>
+        <translation>Ton &amp;aus</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>&amp;Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Ho&amp;w to Play</source>
+        <translation>Spiel&amp;regeln</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>Show &amp;Highscore</source>
+        <translation>Bestenliste &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Highscore</source>
+        <translation>Bestenliste &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Sound &amp;On</source>
+        <translation>Ton &amp;an</translation>
+    </message>
+    <message>
+        <source>Sound O&amp;ff</source>
+        <translation>Ton a&amp;us</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Spielername</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Who did reach so much points?</source>
+        <translation>Wer hat so viele Punkte erreicht?</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Do you really want to blot out the highscore?</source>
+        <translation>Die Bestenliste wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;no</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>
+     The aim of the game is to obtain as many points as possible.
+     Points are realized by draging&amp;droping of squares in order to build rows and
+quads of squares of the same color. Only colored squares are moveable. It is
+allowed to jump over colored squares. The colored rows consist of five squares
+placed horizontally, vertically or diagonally. The quads consist of three times three
+squares.
+     Three squares are filled at the start of the game and after every unsuccessful
+move three additional ones are added.
+     Creating a row or a quad causes its dissolution and you receive four resp.
+seventeen points.
+     The game is over when all squares are colored.
+     If a quad is created and has dissolved all squares of a randomly
+determined color are also dissolved immediately in addition to the seventeen
+points credited.
+     Moreover all squares of a randomly determined color are dissolved
+occasionally (without having created a row or a quad).
+     Conversely squares are irreparably filled with a blackstone now and then.
+     You can use the multicolored squares as you like (they are jokers).
+
+
+     The little tree on the right is of no significance to the game. The tree grows
+each time afresh whenever a row or a quad is realized and dissolves.
+In each case it is a new tree that never existed before. No player will see the
+same tree twice because there is no end to it...
+
+     Have a good time!</source>
+        <translation>
+     Ziel des Spiels ist es, so viele Punkte wie möglich zu erreichen.
+     Punkte gibt es, wenn man Felder per Drag&amp;Drop so verschiebt, dass Reihen und
+Quadrate aus Feldern gleicher Farbe entstehen. Nur farbige Felder lassen sich
+bewegen, und sie dürfen über andere farbige Felder hinwegspringen. Die Reihen
+bestehen aus fünf Feldern waagerecht, senkrecht oder diagonal, die Quadrate aus
+drei mal drei Feldern.
+     Zu Beginn des Spiels werden drei Felder gefüllt, und nach jedem erfolglosen
+Zug kommen drei weitere hinzu.
+     Eine fertige Reihe oder ein fertiges Quadrat löst sich auf, und man erhält vier
+bzw. siebzehn Punkte.
+     Das Spiel ist zu Ende, wenn alle Felder besetzt sind.
+     Löst sich ein Quadrat auf, verschwinden zusätzlich zu den siebzehn Punkten
+sofort auch alle Felder einer zufällig bestimmten Farbe.
+     Außerdem lösen sich gelegentlich alle Felder einer zufällig bestimmten Farbe
+auf (ohne dass eine Reihe oder ein Quadrat gebildet wurde).
+     Umgekehrt wird hin und wieder ein Feld unwiderruflich mit einem schwarzen Stein
+gefüllt.
+     Die bunten Felder können beliebig eingesetzt werden (sie sind Joker).
+
+
+     Das Bäumchen rechts hat keine Bedeutung für das Spiel. Es wächst jedes Mal
+neu, wenn eine Reihe oder ein Quadrat entsteht und sich auflöst.
+Jedes Mal ist es ein neuer Baum, den es so noch nie gab. Kein Spieler wird
+denselben Baum zweimal sehen, denn die Vielfalt ist unendlich...
+
+     Viel Spaß!</translation>
+    </message>
+    <message>
+        <source>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                          The KALDORA developers
+                                                   see README.md of the KALDORA project
+
+                                                             strategy/puzzle game
+
+
+
+
+
+
+
+
+                         The tree is drawn by the classic recursive method of fractal trees:
+                          each branch sprouts a few shorter, thinner branches at random angles.</source>
+        <translation>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                          Die KALDORA-Entwickler
+                                                   siehe README.md des KALDORA-Projekts
+
+                                                           Strategie- und Denkspiel
+
+
+
+
+
+
+
+
+                     Der Baum entsteht nach der klassischen rekursiven Methode fraktaler Bäume:
+                          Jeder Ast treibt in zufälligen Winkeln einige kürzere, dünnere Äste.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Off</source>
+        <translation>&amp;Silenciar</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>Color de &amp;fondo</translation>
+    </message>
+    <message>
+        <source>Ho&amp;w to Play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Información</translation>
+    </message>
+    <message>
+        <source>Show &amp;Highscore</source>
+        <translation>&amp;Ver récords</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Highscore</source>
+        <translation>&amp;Borrar récords</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Sound &amp;On</source>
+        <translation>&amp;Activar sonido</translation>
+    </message>
+    <message>
+        <source>Sound O&amp;ff</source>
+        <translation>Activar s&amp;onido</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Seguir</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Spielername</source>
+        <translation>Nombre del jugador</translation>
+    </message>
+    <message>
+        <source>Who did reach so much points?</source>
+        <translation>¿Quién ha conseguido tantos puntos?</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Seguir</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Do you really want to blot out the highscore?</source>
+        <translation>¿Borrar de verdad los récords?</translation>
+    </message>
+    <message>
+        <source>&amp;yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;no</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>
+     The aim of the game is to obtain as many points as possible.
+     Points are realized by draging&amp;droping of squares in order to build rows and
+quads of squares of the same color. Only colored squares are moveable. It is
+allowed to jump over colored squares. The colored rows consist of five squares
+placed horizontally, vertically or diagonally. The quads consist of three times three
+squares.
+     Three squares are filled at the start of the game and after every unsuccessful
+move three additional ones are added.
+     Creating a row or a quad causes its dissolution and you receive four resp.
+seventeen points.
+     The game is over when all squares are colored.
+     If a quad is created and has dissolved all squares of a randomly
+determined color are also dissolved immediately in addition to the seventeen
+points credited.
+     Moreover all squares of a randomly determined color are dissolved
+occasionally (without having created a row or a quad).
+     Conversely squares are irreparably filled with a blackstone now and then.
+     You can use the multicolored squares as you like (they are jokers).
+
+
+     The little tree on the right is of no significance to the game. The tree grows
+each time afresh whenever a row or a quad is realized and dissolves.
+In each case it is a new tree that never existed before. No player will see the
+same tree twice because there is no end to it...
+
+     Have a good time!</source>
+        <translation>
+     El objetivo del juego es conseguir el mayor número de puntos posible.
+     Los puntos se logran arrastrando y soltando casillas para formar filas y
+cuadrados de casillas del mismo color. Solo se pueden mover las casillas de
+color, y pueden saltar por encima de otras casillas de color. Las filas son de
+cinco casillas en horizontal, vertical o diagonal; los cuadrados, de tres por
+tres casillas.
+     Al empezar la partida se llenan tres casillas, y tras cada jugada sin éxito
+se añaden tres más.
+     Al completar una fila o un cuadrado, este se disuelve y recibes cuatro o
+diecisiete puntos respectivamente.
+     La partida termina cuando todas las casillas están ocupadas.
+     Cuando se forma y se disuelve un cuadrado, además de los diecisiete puntos
+se disuelven al instante todas las casillas de un color elegido al azar.
+     Además, de vez en cuando se disuelven todas las casillas de un color elegido
+al azar (sin haber formado una fila o un cuadrado).
+     Y al revés: de vez en cuando una casilla queda ocupada para siempre por una
+piedra negra.
+     Las casillas multicolores sirven para cualquier color (son comodines).
+
+
+     El arbolito de la derecha no tiene importancia para el juego. Vuelve a crecer
+cada vez que se forma y se disuelve una fila o un cuadrado.
+Siempre es un árbol nuevo que nunca ha existido. Ningún jugador verá dos veces
+el mismo árbol, porque no tiene fin...
+
+     ¡Que te diviertas!</translation>
+    </message>
+    <message>
+        <source>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                          The KALDORA developers
+                                                   see README.md of the KALDORA project
+
+                                                             strategy/puzzle game
+
+
+
+
+
+
+
+
+                         The tree is drawn by the classic recursive method of fractal trees:
+                          each branch sprouts a few shorter, thinner branches at random angles.</source>
+        <translation>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                      Los desarrolladores de KALDORA
+                                                   véase README.md del proyecto KALDORA
+
+                                                         juego de estrategia y lógica
+
+
+
+
+
+
+
+
+                    El árbol se dibuja con el método recursivo clásico de los árboles fractales:
+                            cada rama echa unas ramas más cortas y finas en ángulos al azar.</translation>
+    </message>
+</context>
+</TS>

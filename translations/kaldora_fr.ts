@@ -1,0 +1,194 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Off</source>
+        <translation>&amp;Couper le son</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>Couleur de &amp;fond</translation>
+    </message>
+    <message>
+        <source>Ho&amp;w to Play</source>
+        <translation>&amp;Règles du jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Informations</translation>
+    </message>
+    <message>
+        <source>Show &amp;Highscore</source>
+        <translation>Afficher les &amp;scores</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Highscore</source>
+        <translation>&amp;Effacer les scores</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Sound &amp;On</source>
+        <translation>&amp;Activer le son</translation>
+    </message>
+    <message>
+        <source>Sound O&amp;ff</source>
+        <translation>Activer le s&amp;on</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Spielername</source>
+        <translation>Nom du joueur</translation>
+    </message>
+    <message>
+        <source>Who did reach so much points?</source>
+        <translation>Qui a obtenu autant de points ?</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Do you really want to blot out the highscore?</source>
+        <translation>Effacer vraiment les meilleurs scores ?</translation>
+    </message>
+    <message>
+        <source>&amp;yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;no</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>
+     The aim of the game is to obtain as many points as possible.
+     Points are realized by draging&amp;droping of squares in order to build rows and
+quads of squares of the same color. Only colored squares are moveable. It is
+allowed to jump over colored squares. The colored rows consist of five squares
+placed horizontally, vertically or diagonally. The quads consist of three times three
+squares.
+     Three squares are filled at the start of the game and after every unsuccessful
+move three additional ones are added.
+     Creating a row or a quad causes its dissolution and you receive four resp.
+seventeen points.
+     The game is over when all squares are colored.
+     If a quad is created and has dissolved all squares of a randomly
+determined color are also dissolved immediately in addition to the seventeen
+points credited.
+     Moreover all squares of a randomly determined color are dissolved
+occasionally (without having created a row or a quad).
+     Conversely squares are irreparably filled with a blackstone now and then.
+     You can use the multicolored squares as you like (they are jokers).
+
+
+     The little tree on the right is of no significance to the game. The tree grows
+each time afresh whenever a row or a quad is realized and dissolves.
+In each case it is a new tree that never existed before. No player will see the
+same tree twice because there is no end to it...
+
+     Have a good time!</source>
+        <translation>
+     Le but du jeu est d'obtenir le plus de points possible.
+     On marque des points en faisant glisser des cases afin de former des lignes
+et des carrés de cases de même couleur. Seules les cases colorées peuvent être
+déplacées, et elles peuvent sauter par-dessus d'autres cases colorées. Les lignes
+comptent cinq cases à l'horizontale, à la verticale ou en diagonale ; les carrés
+comptent trois fois trois cases.
+     Trois cases sont remplies au début de la partie, et trois autres s'ajoutent
+après chaque coup infructueux.
+     Une ligne ou un carré terminé se dissout et vous rapporte quatre ou
+dix-sept points.
+     La partie est finie quand toutes les cases sont occupées.
+     Quand un carré se dissout, toutes les cases d'une couleur tirée au hasard
+se dissolvent aussitôt, en plus des dix-sept points gagnés.
+     De plus, toutes les cases d'une couleur tirée au hasard se dissolvent de temps
+en temps (sans qu'une ligne ou un carré ait été formé).
+     À l'inverse, des cases sont parfois remplies pour de bon par une pierre noire.
+     Les cases multicolores s'utilisent comme bon vous semble (ce sont des jokers).
+
+
+     Le petit arbre à droite n'a aucune importance pour le jeu. Il repousse
+chaque fois qu'une ligne ou un carré se forme et se dissout.
+C'est chaque fois un nouvel arbre qui n'a jamais existé. Aucun joueur ne verra
+deux fois le même arbre, car il n'y a pas de fin...
+
+     Amusez-vous bien !</translation>
+    </message>
+    <message>
+        <source>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                          The KALDORA developers
+                                                   see README.md of the KALDORA project
+
+                                                             strategy/puzzle game
+
+
+
+
+
+
+
+
+                         The tree is drawn by the classic recursive method of fractal trees:
+                          each branch sprouts a few shorter, thinner branches at random angles.</source>
+        <translation>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                       Les développeurs de KALDORA
+                                                   voir le README.md du projet KALDORA
+
+                                                       jeu de stratégie et de réflexion
+
+
+
+
+
+
+
+
+                          L'arbre suit la méthode récursive classique des arbres fractals :
+                        chaque branche en fait pousser de plus courtes et plus fines, au hasard.</translation>
+    </message>
+</context>
+</TS>

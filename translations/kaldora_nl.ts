@@ -1,0 +1,194 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pauze</translation>
+    </message>
+    <message>
+        <source>Sound &amp;Off</source>
+        <translation>Geluid &amp;uit</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>Achtergrond&amp;kleur</translation>
+    </message>
+    <message>
+        <source>Ho&amp;w to Play</source>
+        <translation>Spel&amp;regels</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Informatie</translation>
+    </message>
+    <message>
+        <source>Show &amp;Highscore</source>
+        <translation>&amp;Highscores tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Highscore</source>
+        <translation>Highscores &amp;wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Afslui&amp;ten</translation>
+    </message>
+    <message>
+        <source>Sound &amp;On</source>
+        <translation>Geluid &amp;aan</translation>
+    </message>
+    <message>
+        <source>Sound O&amp;ff</source>
+        <translation>Geluid aa&amp;n</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Highscores</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Verder</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Spielername</source>
+        <translation>Spelersnaam</translation>
+    </message>
+    <message>
+        <source>Who did reach so much points?</source>
+        <translation>Wie heeft zoveel punten behaald?</translation>
+    </message>
+    <message>
+        <source>&amp;Go On</source>
+        <translation>&amp;Verder</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Do you really want to blot out the highscore?</source>
+        <translation>De highscores echt wissen?</translation>
+    </message>
+    <message>
+        <source>&amp;yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;no</source>
+        <translation>&amp;Nee</translation>
+    </message>
+</context>
+<context>
+    <name>Panels</name>
+    <message>
+        <source>
+     The aim of the game is to obtain as many points as possible.
+     Points are realized by draging&amp;droping of squares in order to build rows and
+quads of squares of the same color. Only colored squares are moveable. It is
+allowed to jump over colored squares. The colored rows consist of five squares
+placed horizontally, vertically or diagonally. The quads consist of three times three
+squares.
+     Three squares are filled at the start of the game and after every unsuccessful
+move three additional ones are added.
+     Creating a row or a quad causes its dissolution and you receive four resp.
+seventeen points.
+     The game is over when all squares are colored.
+     If a quad is created and has dissolved all squares of a randomly
+determined color are also dissolved immediately in addition to the seventeen
+points credited.
+     Moreover all squares of a randomly determined color are dissolved
+occasionally (without having created a row or a quad).
+     Conversely squares are irreparably filled with a blackstone now and then.
+     You can use the multicolored squares as you like (they are jokers).
+
+
+     The little tree on the right is of no significance to the game. The tree grows
+each time afresh whenever a row or a quad is realized and dissolves.
+In each case it is a new tree that never existed before. No player will see the
+same tree twice because there is no end to it...
+
+     Have a good time!</source>
+        <translation>
+     Het doel van het spel is zo veel mogelijk punten te behalen.
+     Punten verdien je door vakjes te verslepen, zodat rijen en vierkanten van
+vakjes van dezelfde kleur ontstaan. Alleen gekleurde vakjes kunnen worden
+verplaatst, en ze mogen over andere gekleurde vakjes heen springen. Een rij
+bestaat uit vijf vakjes horizontaal, verticaal of diagonaal; een vierkant uit
+drie maal drie vakjes.
+     Aan het begin van het spel worden drie vakjes gevuld, en na elke zet zonder
+resultaat komen er drie bij.
+     Een voltooide rij of een voltooid vierkant lost op en levert vier
+respectievelijk zeventien punten op.
+     Het spel is afgelopen wanneer alle vakjes bezet zijn.
+     Lost er een vierkant op, dan verdwijnen naast de zeventien punten ook meteen
+alle vakjes van een willekeurig gekozen kleur.
+     Bovendien verdwijnen af en toe alle vakjes van een willekeurig gekozen kleur
+(zonder dat er een rij of vierkant is gevormd).
+     Omgekeerd wordt er af en toe een vakje voorgoed gevuld met een zwarte steen.
+     De veelkleurige vakjes kun je naar believen gebruiken (het zijn jokers).
+
+
+     Het boompje rechts heeft geen betekenis voor het spel. Het groeit telkens
+opnieuw wanneer een rij of vierkant ontstaat en oplost.
+Het is telkens een nieuwe boom die nog nooit heeft bestaan. Geen speler zal
+twee keer dezelfde boom zien, want er komt geen einde aan...
+
+     Veel plezier!</translation>
+    </message>
+    <message>
+        <source>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                          The KALDORA developers
+                                                   see README.md of the KALDORA project
+
+                                                             strategy/puzzle game
+
+
+
+
+
+
+
+
+                         The tree is drawn by the classic recursive method of fractal trees:
+                          each branch sprouts a few shorter, thinner branches at random angles.</source>
+        <translation>
+
+
+
+                                                                      KALDORA
+                                                                   Version 1.01
+                                                                         8.99
+                                                       De ontwikkelaars van KALDORA
+                                                  zie README.md van het KALDORA-project
+
+                                                           strategie- en puzzelspel
+
+
+
+
+
+
+
+
+                 De boom wordt getekend volgens de klassieke recursieve methode van fractale bomen:
+                       elke tak krijgt een paar kortere, dunnere takken onder willekeurige hoeken.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,32 @@
+// Finding and installing the game's translation.
+#include "window/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTranslator>
+
+namespace kaldora {
+
+bool InstallTranslations(const QString& folder) {
+  const QString program = QCoreApplication::applicationDirPath();
+  const QStringList folders =
+      folder.isEmpty() ? QStringList{program + QStringLiteral("/translations"),
+                                     program + QStringLiteral("/../share/kaldora/translations")}
+                       : QStringList{folder};
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  for (const QString& candidate : folders) {
+    // "kaldora_de.qm" for de_DE, de_AT and a LANGUAGE list that puts German first.
+    if (translator->load(QLocale::system(), QStringLiteral("kaldora"), QStringLiteral("_"),
+                         QDir::cleanPath(candidate)))
+      return QCoreApplication::installTranslator(translator);
+  }
+  delete translator;
+  return false;
+}
+
+QString Translated(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text);
+}
+
+}  // namespace kaldora

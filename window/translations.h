@@ -1,0 +1,17 @@
+// The game's texts in the player's language, from Qt Linguist's .qm files.
+#pragma once
+
+#include <QString>
+
+namespace kaldora {
+
+// Installs the translation of the game for the system locale's languages, looked for in the
+// folder `translations` beside the program (a build) and in ../share/kaldora/translations from it
+// (an installation); or in `folder` when one is given. The C and English locales keep the design's
+// own texts. False when no translation was found for the locale.
+bool InstallTranslations(const QString& folder = {});
+
+// A text of the window `context` ("Form1" … "Form4", "Panels") in the player's language.
+QString Translated(const char* context, const char* text);
+
+}  // namespace kaldora
