@@ -62,9 +62,10 @@ set(CPACK_PACKAGE_VENDOR "The KALDORA developers")
 set(CPACK_PACKAGE_CONTACT "KALDORA maintainers <maintainers@users.noreply.c-seed-db1a9bda.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "strategy and puzzle game of coloured squares")
 # cpack puts the summary first; the lines of the extended description stay within 80 columns.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Coloured squares on a nine by nine board are dragged into rows of five and
-quads of three by three of one colour; multicoloured jokers stand in for any
-colour, and a little tree grows afresh with every dissolution.")
+string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Coloured squares on a nine by nine board are dragged into rows of five and"
+  "quads of three by three of one colour; multicoloured jokers stand in for any"
+  "colour, and a little tree grows afresh with every dissolution.")
 # The package installs where `cmake --install` would, so the paths in the launcher and the desktop
 # entry hold; configure with -DCMAKE_INSTALL_PREFIX=/usr for a Debian package.
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})

@@ -14,5 +14,8 @@ lintian --info --display-info --fail-on error,warning "$deb" >"$dir/lintian.txt"
 status=$?
 cat "$dir/lintian.txt"
 ((status == 0)) || { echo "FAIL: lintian found errors or warnings in $(basename "$deb")"; exit 1; }
-grep -qE '^[EW]:' "$dir/lintian.txt" && { echo "FAIL: lintian printed an error or warning"; exit 1; }
+if grep -qE '^[EW]:' "$dir/lintian.txt"; then
+  echo "FAIL: lintian printed an error or warning"
+  exit 1
+fi
 echo "ok: lintian reports no error and no warning for $(basename "$deb")"

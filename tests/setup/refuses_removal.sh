@@ -68,7 +68,8 @@ has "$asked" pulseaudio && fail "$row: pulseaudio asked for"
 has "$asked" pulseaudio-utils || fail "$row: pulseaudio-utils not asked for"
 [[ "$err" == *"real-audio test is skipped"* ]] || fail "$row: no word of the skipped test"
 
-run "a removal is refused, nothing installed, and named with its reason" test "" "$simulated_removal"
+run "a removal is refused, nothing installed, and named with its reason" test "" \
+  "$simulated_removal"
 ((status != 0)) || fail "$row: tools/setup went on"
 [ "$installed" = "  " ] || fail "$row: installed $installed"
 [[ "$err" == *"would make apt remove gnome-core pipewire-audio"* ]] ||
