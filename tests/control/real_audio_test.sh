@@ -24,6 +24,11 @@ awk '$1 != "done" && $1 > 50 { exit 1 }' "$dir/none.txt" || fail "a call without
 [ ! -s "$dir/none.err" ] || fail "printed: $(cat "$dir/none.err")"
 awk -v u="$user" -v s="$system" 'BEGIN { exit !(u + s < 0.1) }' || fail "CPU while waiting"
 
+# A PipeWire machine has no pulseaudio to start privately; tools/setup does not swap its sound server.
+command -v pulseaudio >/dev/null || {
+  echo "skipped: no pulseaudio to start a daemon of the test's own (PipeWire serves the sound here)"
+  exit 77
+}
 cat >"$dir/default.pa" <<PA
 load-module module-null-sink sink_name=check rate=44100 channels=2
 load-module module-native-protocol-unix auth-anonymous=1
