@@ -10,10 +10,10 @@ namespace kaldora {
 
 bool InstallTranslations(const QString& folder) {
   const QString program = QCoreApplication::applicationDirPath();
-  const QStringList folders =
-      folder.isEmpty() ? QStringList{program + QStringLiteral("/translations"),
-                                     program + QStringLiteral("/../share/kaldora/translations")}
-                       : QStringList{folder};
+  const QStringList folders = folder.isEmpty()
+                                  ? QStringList{program + QStringLiteral("/translations"),
+                                                QStringLiteral(KALDORA_INSTALLED_TRANSLATIONS)}
+                                  : QStringList{folder};
   auto* translator = new QTranslator(QCoreApplication::instance());
   for (const QString& candidate : folders) {
     // "kaldora_de.qm" for de_DE, de_AT and a LANGUAGE list that puts German first.
