@@ -75,12 +75,13 @@ class Highscore {
   void ShowListWindow();
 
   void Form2_cmdWeiter_Click();
-  void Form3_cmdWeiter_Click();
+  // The list is shown as ranked also when it could not be stored; the outcome says why not.
+  StoreOutcome Form3_cmdWeiter_Click();
   void Ordnen();
-  // False when not every record could be written.
-  bool Speichern(HighscoreFile& file);
+  // The ranked entries as records 1 to 11.
+  HighscoreList Speichern() const;
   void cmdHighscoreErneuern_Click();
-  void cmdJa_Click();
+  StoreOutcome cmdJa_Click();
   void cmdNein_Click();
 
  private:
