@@ -29,7 +29,7 @@ class HighscoreWindowView {
 class NameEntryView {
  public:
   virtual ~NameEntryView() = default;
-  virtual std::string Name() const = 0;  // txtEingabeNamen, exactly as typed
+  virtual std::string Name() const = 0;  // txtEingabeNamen as typed, composed (NFC)
   virtual void ClearName() = 0;
   virtual void FocusName() = 0;
   virtual void ShowEntry() = 0;  // modeless, brought to the front
