@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,11 +44,13 @@ int main(int argc, char** argv) {
   std::fputs(held_back.constData(), stderr);
   // Task bars and docks find the icon and the name through the desktop entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("kaldora"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kaldora")));
   kaldora::SystemClock clock;
   kaldora::Random random(clock);
   kaldora::PulseSound sound;  // outlives the windows that play through it
   kaldora::Form1 form(random, sound);
   form.show();
+  // The search through the icon themes took a fifth of the start-up; the window is there first.
+  QTimer::singleShot(
+      0, [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kaldora"))); });
   return QApplication::exec();
 }
