@@ -2,7 +2,8 @@
 # The real game killed before each of its writes to "P1.dat" and before its rename, after a real
 # "&Go On": the list is then the old one or the whole new one, never torn, and a symbolic link to
 # it, its mode and its folder stay as they were. Then two copies of the game store at once and both
-# entries are kept.
+# entries are kept. Last, a list that cannot be saved is shown all the same, with one line on
+# standard error that says why.
 #   highscore_kill.sh KALDORA SHIM
 source "$(dirname "$0")/lib.sh"
 shim=$2
@@ -118,4 +119,18 @@ for name in Anna Bert; do
   grep -q "$(field "$name")" P1.dat || fail "the entry of $name is lost: records start $names"
 done
 cmp -s <(tail -c 351 P1.dat) <(head -c 351 "$work/old") || fail "the old entries did not move down by two"
-echo "ok: $table; two copies storing at once kept both entries"
+
+# The list's folder goes while the game runs (with it, the game's score of 0 still qualifies).
+restore
+start_game "$1"
+play_to_entry "$game"
+type_name "$entry" "Nowhere"
+ln -sfn missing/P1.dat P1.dat
+xdotool mousemove --window "$entry" --sync 145 103 click 1
+list=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$game" --name '^Highscore$' | head -1)
+[ -n "$list" ] || fail "no highscore window for a list that cannot be saved"
+exit_game
+said=$(grep -v '^QStandardPaths' "$work/game.log")
+[ "$said" = "kaldora: the highscore list could not be saved: P1.dat: No such file or directory" ] ||
+  fail "a list that could not be saved, and the game said: $said"
+echo "ok: $table; two copies storing at once kept both entries; an unsaved list said so"
