@@ -164,17 +164,24 @@ StoreOutcome ReplaceList(const std::string& path,
   // A file that must keep its hard links or an owner this user cannot give, or one in a folder
   // where nothing new may be made, is written where it lies, in one write.
   std::string name;
-  int fd = info.st_nlink == 1 ? CreateNew(target, lock.held(), name) : -1;
-  const int create_error = errno;
-  if (fd >= 0 && (info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
-      ::fchown(fd, info.st_uid, info.st_gid) != 0) {
-    ::close(fd);
-    ::unlink(name.c_str());
-    fd = -1;
+  int fd = -1;
+  bool in_place = info.st_nlink != 1;
+  if (!in_place) {
+    fd = CreateNew(target, lock.held(), name);
+    struct stat made {};
+    if (fd < 0) {
+      if (errno != EACCES && errno != EPERM)
+        return Failed(path, Reason(errno));
+      in_place = true;
+    } else if ((::fstat(fd, &made) != 0 || made.st_uid != info.st_uid ||
+                made.st_gid != info.st_gid) &&
+               ::fchown(fd, info.st_uid, info.st_gid) != 0) {
+      ::close(fd);
+      ::unlink(name.c_str());
+      in_place = true;
+    }
   }
-  if (fd < 0) {
-    if (info.st_nlink == 1 && create_error != EACCES && create_error != EPERM)
-      return Failed(path, Reason(create_error));
+  if (in_place) {
     if (!WriteAll(old.fd(), bytes, 0) || ::fsync(old.fd()) != 0)
       return Failed(path, Reason(errno));
     return {true, {}};

@@ -128,6 +128,38 @@ TEST(MindestPunkte, IsTheTenthEntryAtStartUpAndAFinalScoreMustBeatIt) {
   }
 }
 
+// The new list takes the old file's place as the old file was: a second hard link to it sees the
+// new list, and an owner other than the player (which root may give) stays.
+TEST(HighscoreFile, TheNewListKeepsTheFilesLinksAndOwner) {
+  namespace fs = std::filesystem;
+  const std::tuple<const char*, std::function<void(const std::string&)>,
+                   std::function<bool(const std::string&)>>
+      kCases[] = {
+          // how the file is, how it is after the insertion
+          {"a second hard link", [](const std::string& p) { fs::create_hard_link(p, p + ".link"); },
+           [](const std::string& p) { return ReadFile(p + ".link") == ReadFile(p); }},
+          {"another owner",
+           [](const std::string& p) {
+             if (::chown(p.c_str(), 65534, 65534) != 0)
+               GTEST_SKIP() << "only root may give the file away";
+           },
+           [](const std::string& p) {
+             struct stat info {};
+             return ::stat(p.c_str(), &info) == 0 && info.st_uid == 65534 && info.st_gid == 65534;
+           }},
+      };
+  for (const auto& [name, make, kept] : kCases) {
+    SCOPED_TRACE(name);
+    TestGame g;
+    WriteFile(g.HighscorePath(), Records({50, 40}));
+    make(g.HighscorePath());
+    g.window.score = "45";
+    EXPECT_TRUE(g.game.highscore().Form3_cmdWeiter_Click().stored);
+    EXPECT_EQ(ReadFile(g.HighscorePath()).substr(39, 39), Record(45, "", "08.12.26 01:06:03"));
+    EXPECT_TRUE(kept(g.HighscorePath()));
+  }
+}
+
 // An entry that cannot be stored is shown ranked among what the file holds, the outcome says why,
 // and neither the entry nor a reset changes a byte of the file or leaves anything beside it.
 TEST(HighscoreFile, AnEntryThatCannotBeStoredIsShownRankedAndTheFileStaysAsItWas) {
