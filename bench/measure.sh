@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Measures kaldora and the genre's two Debian peers, GNOME's five-or-more and KDE's klines, the
-# way a player feels them, all in one run and the same way, on a private Xvfb display: the time
-# from exec until the main window is mapped (median of RUNS starts), the peak resident memory, and
-# the CPU ticks used while idle for IDLE seconds after a short settling time.
+# Measures kaldora, a bare Qt 6 window of its size (bench/bare_window.cpp) and the genre's two
+# Debian peers, GNOME's five-or-more and KDE's klines, the way a player feels them, all in one run
+# and the same way, on a private Xvfb display: the time from exec until the main window is mapped
+# (median of RUNS starts), the peak resident memory, and the CPU ticks used while idle for IDLE
+# seconds after a short settling time.
 #   bench/measure.sh [BUILD]   BUILD is the build folder with kaldora (default build)
 # The peers are installed from Debian when missing, for this measurement only.
 set -euo pipefail
@@ -13,7 +14,8 @@ runs=${RUNS:-7}
 idle=${IDLE:-10}
 settle=${SETTLE:-2}
 mapwait=$build/bench/kaldora_mapwait
-[ -x "$build/kaldora" ] && [ -x "$mapwait" ] || { echo "build $build first" >&2; exit 2; }
+bare=$build/bench/kaldora_bare_window
+[ -x "$build/kaldora" ] && [ -x "$mapwait" ] && [ -x "$bare" ] || { echo "build $build first" >&2; exit 2; }
 
 peers=(five-or-more klines dbus-daemon)  # klines will not start without a session bus
 missing=()
@@ -99,5 +101,6 @@ echo
 echo "| program | start-up to mapped window, median (ms) | all $runs starts (ms) | peak RSS (MiB) | CPU ticks in ${idle} s idle |"
 echo "|---|---|---|---|---|"
 measure kaldora "$build/kaldora"
+measure "bare Qt 6 window" "$bare"
 measure five-or-more /usr/games/five-or-more
 measure klines /usr/games/klines

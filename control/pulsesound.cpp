@@ -1,14 +1,20 @@
 // The playback thread: each sound decoded with libsndfile and written through libpulse-simple.
 #include "control/pulsesound.h"
 
+#include <fcntl.h>
 #include <pulse/context.h>
 #include <pulse/mainloop.h>
 #include <pulse/simple.h>
 #include <sndfile.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstddef>
+#include <mutex>
 #include <numbers>
 #include <vector>
 
@@ -40,12 +46,29 @@ std::vector<std::int16_t> MakeBeep() {
   return beep;
 }
 
+// Only a plain file: a FIFO would hold the thread until some writer came, and a directory or a
+// device is no sound.
+SNDFILE* OpenRegular(const std::string& path, SF_INFO& info) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return nullptr;
+  struct stat file {};
+  if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  SNDFILE* sound = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
+  if (!sound)
+    ::close(fd);
+  return sound;
+}
+
 // The frames of one WAV file as 16-bit samples, or the beep when the file cannot be played.
 class Source {
  public:
   explicit Source(const std::string& path) {
     SF_INFO info{};
-    file_ = sf_open(path.c_str(), SFM_READ, &info);
+    file_ = OpenRegular(path, info);
     const int type = info.format & SF_FORMAT_TYPEMASK;
     spec_ = {PA_SAMPLE_S16NE, static_cast<std::uint32_t>(info.samplerate),
              static_cast<std::uint8_t>(std::clamp(info.channels, 0, 255))};
@@ -130,67 +153,37 @@ std::string FindServer() {
 
 }  // namespace
 
-PulseSound::PulseSound() : thread_([this] { Run(); }) {}
+struct PulseSound::Shared {
+  std::mutex mutex;
+  std::condition_variable wake;  // a request or the end for the thread
+  std::condition_variable done;  // a finished sound for a waiting caller, or the thread's end
+  std::string path;
+  std::uint64_t requested = 0;
+  std::uint64_t started = 0;
+  std::uint64_t finished = 0;
+  // A synchronous caller waits no longer than this, even if the server stops answering.
+  Clock::time_point deadline;
+  bool quit = false;
+  bool ended = false;  // the thread has left its loop
+};
 
-PulseSound::~PulseSound() {
-  {
-    std::lock_guard lock(mutex_);
-    quit_ = true;
-  }
-  wake_.notify_one();
-  thread_.join();
-}
+namespace {
 
-void PulseSound::Play(std::string_view name, std::int32_t flags) {
-  std::string path(name);
-  std::replace(path.begin(), path.end(), '\\', '/');
-  std::unique_lock lock(mutex_);
-  path_ = std::move(path);
-  const std::uint64_t id = ++requested_;
-  deadline_ = Clock::now() + kStartLimit;
-  wake_.notify_one();
-  if (flags & kAsync)
-    return;
-  // The thread moves the deadline on once it knows how long the sound is.
-  while (finished_ < id) {
-    const auto deadline = deadline_;
-    if (Clock::now() >= deadline)
-      break;
-    done_.wait_until(lock, deadline);
-  }
-}
-
-void PulseSound::Run() {
-  std::unique_lock lock(mutex_);
-  for (;;) {
-    wake_.wait(lock, [this] { return quit_ || requested_ != started_; });
-    if (quit_)
-      return;
-    started_ = requested_;
-    const std::string path = path_;
-    lock.unlock();
-    PlayOne(path);
-    lock.lock();
-    finished_ = started_;
-    done_.notify_all();
-  }
-}
-
-bool PulseSound::Interrupted() {
-  std::lock_guard lock(mutex_);
-  return quit_ || requested_ != started_;
+bool Interrupted(PulseSound::Shared& shared) {
+  std::lock_guard lock(shared.mutex);
+  return shared.quit || shared.requested != shared.started;
 }
 
 // Opens the stream only for the one sound, so that nothing is held while the game is quiet.
-void PulseSound::PlayOne(const std::string& path) {
+void PlayOne(PulseSound::Shared& shared, const std::string& path) {
   const std::string server = FindServer();
   if (server.empty())
     return;
   Source source(path);
   {
-    std::lock_guard lock(mutex_);
-    if (requested_ == started_)
-      deadline_ = Clock::now() + source.Length() + kStartLimit;
+    std::lock_guard lock(shared.mutex);
+    if (shared.requested == shared.started)
+      shared.deadline = Clock::now() + source.Length() + kStartLimit;
   }
   pa_buffer_attr buffer;
   buffer.maxlength = static_cast<std::uint32_t>(-1);
@@ -207,7 +200,7 @@ void PulseSound::PlayOne(const std::string& path) {
   const std::size_t frame = pa_frame_size(&source.format());
   std::vector<std::int16_t> chunk;
   bool cut = false;
-  while (!(cut = Interrupted())) {
+  while (!(cut = Interrupted(shared))) {
     const std::size_t frames = source.Read(chunk);
     if (frames == 0)
       break;
@@ -221,6 +214,66 @@ void PulseSound::PlayOne(const std::string& path) {
   else
     pa_simple_drain(stream, &error);
   pa_simple_free(stream);
+}
+
+void Run(const std::shared_ptr<PulseSound::Shared>& shared) {
+  std::unique_lock lock(shared->mutex);
+  for (;;) {
+    shared->wake.wait(lock, [&] { return shared->quit || shared->requested != shared->started; });
+    if (shared->quit)
+      break;
+    shared->started = shared->requested;
+    const std::string path = shared->path;
+    lock.unlock();
+    PlayOne(*shared, path);
+    lock.lock();
+    shared->finished = shared->started;
+    shared->done.notify_all();
+  }
+  shared->ended = true;
+  shared->done.notify_all();
+}
+
+// How long the end of the program waits for the thread to let its stream go.
+constexpr auto kEndLimit = 300ms;
+
+}  // namespace
+
+PulseSound::PulseSound()
+    : shared_(std::make_shared<Shared>()), thread_([shared = shared_] { Run(shared); }) {}
+
+PulseSound::~PulseSound() {
+  std::unique_lock lock(shared_->mutex);
+  shared_->quit = true;
+  shared_->wake.notify_one();
+  // A stopped server or a hung file never lets the thread go; the end of the process then does.
+  if (shared_->done.wait_for(lock, kEndLimit, [this] { return shared_->ended; })) {
+    lock.unlock();
+    thread_.join();
+  } else {
+    lock.unlock();
+    thread_.detach();
+  }
+}
+
+void PulseSound::Play(std::string_view name, std::int32_t flags) {
+  std::string path(name);
+  std::replace(path.begin(), path.end(), '\\', '/');
+  std::unique_lock lock(shared_->mutex);
+  shared_->path = std::move(path);
+  const std::uint64_t id = ++shared_->requested;
+  const auto called = Clock::now();
+  shared_->deadline = called + kStartLimit;
+  shared_->wake.notify_one();
+  if (flags & kAsync)
+    return;
+  // The thread moves the deadline on once it knows how long the sound is; a long one plays on.
+  while (shared_->finished < id) {
+    const auto deadline = std::min(shared_->deadline, called + kSyncLimit);
+    if (Clock::now() >= deadline)
+      break;
+    shared_->done.wait_until(lock, deadline);
+  }
 }
 
 }  // namespace kaldora

@@ -2,9 +2,8 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -14,32 +13,26 @@
 namespace kaldora {
 
 // Plays on a thread of its own, one sound at a time: a new sound cuts one still playing, and
-// kSync blocks the caller until its sound has finished. A file that cannot be played gives a short
-// beep instead; with no sound server nothing plays and every call returns at once.
+// kSync blocks the caller until its sound has finished, or kSyncLimit has passed, and the sound
+// plays on. A file that cannot be played gives a short beep instead; with no sound server nothing
+// plays and every call returns at once.
 class PulseSound final : public SoundOutput {
  public:
+  static constexpr std::chrono::seconds kSyncLimit{3};
+
   PulseSound();
+  // Returns within a fraction of a second, also while the thread hangs on a stopped server; the
+  // thread is then left to the end of the process.
   ~PulseSound() override;
   PulseSound(const PulseSound&) = delete;
   PulseSound& operator=(const PulseSound&) = delete;
 
   void Play(std::string_view name, std::int32_t flags) override;
 
- private:
-  void Run();
-  void PlayOne(const std::string& path);
-  bool Interrupted();
+  struct Shared;  // what the thread shares with the callers, and keeps after a hang
 
-  std::mutex mutex_;
-  std::condition_variable wake_;  // a request or the end for the thread
-  std::condition_variable done_;  // a finished sound for a waiting caller
-  std::string path_;
-  std::uint64_t requested_ = 0;
-  std::uint64_t started_ = 0;
-  std::uint64_t finished_ = 0;
-  // A synchronous caller waits no longer than this, even if the server stops answering.
-  std::chrono::steady_clock::time_point deadline_;
-  bool quit_ = false;
+ private:
+  std::shared_ptr<Shared> shared_;
   std::thread thread_;  // last, so that it starts after everything it uses
 };
 

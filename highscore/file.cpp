@@ -7,6 +7,7 @@
 
 #include <cassert>
 #include <cerrno>
+#include <system_error>
 
 namespace kaldora {
 
@@ -16,19 +17,26 @@ off_t Offset(int n) {
   return static_cast<off_t>(n - 1) * static_cast<off_t>(kRecordSize);
 }
 
+std::string Reason(int error) {
+  return std::error_code(error, std::generic_category()).message();
+}
+
 }  // namespace
 
 HighscoreFile::HighscoreFile(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   // A list that may not be changed is still shown. Not waiting keeps a FIFO by that name, opened
   // for reading alone, from blocking until some writer comes.
-  if (fd_ < 0)
+  if (fd_ < 0) {
+    why_not_writable_ = Reason(errno);
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  }
   if (fd_ < 0)
     return;
   // A directory or a device by that name is no highscore file.
   struct stat info {};
   if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    why_not_writable_ = S_ISDIR(info.st_mode) ? Reason(EISDIR) : "not a regular file";
     ::close(fd_);
     fd_ = -1;
   }
@@ -57,24 +65,6 @@ HighscoreSatz HighscoreFile::Read(int n) const {
   if (present == 0)
     return HighscoreSatz{};
   return DecodeRecord(bytes, present);
-}
-
-bool HighscoreFile::Write(int n, const HighscoreSatz& entry) {
-  assert(n >= 1 && n <= kHighscorePlaces);
-  if (fd_ < 0)
-    return false;
-  const RecordBytes bytes = EncodeRecord(entry);
-  std::size_t done = 0;
-  while (done < kRecordSize) {
-    const ssize_t put = ::pwrite(fd_, bytes.data() + done, kRecordSize - done,
-                                 Offset(n) + static_cast<off_t>(done));
-    if (put < 0 && errno == EINTR)
-      continue;
-    if (put <= 0)
-      return false;
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
 }
 
 }  // namespace kaldora

@@ -1,6 +1,8 @@
 // "P1.dat": eleven records of 39 bytes, opened for the length of one use.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <string>
 
 #include "highscore/record.h"
@@ -19,17 +21,36 @@ class HighscoreFile {
   HighscoreFile& operator=(const HighscoreFile&) = delete;
 
   // False when the file could not be opened or created: then every record reads as an empty
-  // entry. No write succeeds then, nor to a file opened for reading alone.
+  // entry.
   bool is_open() const { return fd_ >= 0; }
+  // Empty when the file was opened for writing; otherwise why it could not be, in words.
+  const std::string& why_not_writable() const { return why_not_writable_; }
+  int fd() const { return fd_; }
 
   // Record n, 1..11. A record beyond the end of the file, or one that cannot be read, is an empty
   // entry; a record only partly present reads as its present bytes.
   HighscoreSatz Read(int n) const;
-  // Writes record n, 1..11, extending the file when needed; false when not all of it was written.
-  bool Write(int n, const HighscoreSatz& entry);
 
  private:
   int fd_ = -1;
+  std::string why_not_writable_;
 };
+
+using HighscoreList = std::array<HighscoreSatz, kHighscorePlaces>;
+
+// What became of a list to be stored; nothing is printed, the caller decides what to say.
+struct StoreOutcome {
+  bool stored = false;
+  std::string why;  // when not stored: the file and the system's reason, in words
+};
+
+// Reads records 1..11 of the file at `path` (empty entries where it cannot be read), lets `change`
+// make the new list from them, and puts that list in place of the first 429 bytes. The file is
+// replaced in one step, so that a kill at any instant leaves the old list or the whole new one;
+// bytes beyond record 11, the owner, the mode and a symbolic link to the file are kept. Another
+// copy of the game storing into the same folder waits meanwhile, so that neither change is lost.
+// `change` is called once, also when the list cannot be stored.
+StoreOutcome ReplaceList(const std::string& path,
+                         const std::function<HighscoreList(const HighscoreList&)>& change);
 
 }  // namespace kaldora

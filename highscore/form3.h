@@ -16,7 +16,10 @@ class Form3 final : public SmallWindow, public NameEntryView {
   QLineEdit* txtEingabeNamen() const { return txtEingabeNamen_; }
   QPushButton* cmdWeiter() const { return cmdWeiter_; }
 
-  std::string Name() const override { return txtEingabeNamen_->text().toStdString(); }
+  // Composed, so that a letter typed as base and combining accent keeps its one 8-bit character.
+  std::string Name() const override {
+    return txtEingabeNamen_->text().normalized(QString::NormalizationForm_C).toStdString();
+  }
   void ClearName() override { txtEingabeNamen_->clear(); }
   void FocusName() override { txtEingabeNamen_->setFocus(Qt::OtherFocusReason); }
   void ShowEntry() override;

@@ -52,7 +52,7 @@ void Highscore::Form2_cmdWeiter_Click() {
   ports_.list.HideList();
 }
 
-void Highscore::Form3_cmdWeiter_Click() {
+StoreOutcome Highscore::Form3_cmdWeiter_Click() {
   // The points are what the score label shows now, which is 0 if a new game has begun meanwhile.
   const std::string name = ports_.entry.Name();
   const std::int16_t punkte = PointsFromCaption(main_.ScoreText());
@@ -60,26 +60,25 @@ void Highscore::Form3_cmdWeiter_Click() {
   ports_.list.SetRow(10, std::to_string(punkte), name, datum);
   ports_.entry.ClearName();
   ports_.entry.FocusName();
-  {
-    HighscoreFile file(ports_.path);
-    HighscoreSatz neu;
-    neu.Wert = punkte;
-    neu.Person.Assign(name);
-    neu.Datum.Assign(datum);
-    file.Write(11, neu);
+  HighscoreSatz neu;
+  neu.Wert = punkte;
+  neu.Person.Assign(name);
+  neu.Datum.Assign(datum);
+  // Ranked as record 11 holds it, as the file's reader will see it.
+  const HighscoreSatz record11 = DecodeRecord(EncodeRecord(neu), kRecordSize);
+  const StoreOutcome outcome = ReplaceList(ports_.path, [&](const HighscoreList& file) {
     for (std::size_t i = 0; i < kHighscorePlaces; ++i) {
-      const HighscoreSatz entry = file.Read(static_cast<int>(i) + 1);
+      const HighscoreSatz& entry = i + 1 == kHighscorePlaces ? record11 : file[i];
       m_.WerteDatei[i] = entry.Wert;
       m_.PersonenDatei[i] = entry.Person.str();
       m_.DatenDatei[i] = entry.Datum.str();
     }
     Ordnen();
-    // A list that could not be stored is not shown as if it had been.
-    if (!Speichern(file))
-      FillRowsFrom(file);
-  }
+    return Speichern();
+  });
   ports_.entry.HideEntry();
   ShowListWindow();
+  return outcome;
 }
 
 void Highscore::Ordnen() {
@@ -105,31 +104,27 @@ void Highscore::Sortieren() {
   }
 }
 
-bool Highscore::Speichern(HighscoreFile& file) {
-  bool stored = true;
+HighscoreList Highscore::Speichern() const {
+  HighscoreList list;
   for (std::size_t i = 0; i < kHighscorePlaces; ++i) {
-    HighscoreSatz entry;
-    entry.Wert = m_.WerteRang[i];
-    entry.Person.Assign(m_.PersonenRang[i]);
-    entry.Datum.Assign(m_.DatenRang[i]);
-    stored = file.Write(static_cast<int>(i) + 1, entry) && stored;
+    list[i].Wert = m_.WerteRang[i];
+    list[i].Person.Assign(m_.PersonenRang[i]);
+    list[i].Datum.Assign(m_.DatenRang[i]);
   }
-  return stored;
+  return list;
 }
 
 void Highscore::cmdHighscoreErneuern_Click() {
   ports_.reset.ShowQuestion();
 }
 
-void Highscore::cmdJa_Click() {
+StoreOutcome Highscore::cmdJa_Click() {
   ports_.reset.HideQuestion();
-  {
-    HighscoreFile file(ports_.path);
-    for (int n = 1; n <= kHighscorePlaces; ++n)
-      file.Write(n, HighscoreSatz{});
-  }
+  const StoreOutcome outcome =
+      ReplaceList(ports_.path, [](const HighscoreList&) { return HighscoreList{}; });
   FillRowsFromFile();
   ports_.list.ShowList();
+  return outcome;
 }
 
 void Highscore::cmdNein_Click() {

@@ -29,7 +29,7 @@ class HighscoreWindowView {
 class NameEntryView {
  public:
   virtual ~NameEntryView() = default;
-  virtual std::string Name() const = 0;  // txtEingabeNamen, exactly as typed
+  virtual std::string Name() const = 0;  // txtEingabeNamen as typed, composed (NFC)
   virtual void ClearName() = 0;
   virtual void FocusName() = 0;
   virtual void ShowEntry() = 0;  // modeless, brought to the front
@@ -75,12 +75,13 @@ class Highscore {
   void ShowListWindow();
 
   void Form2_cmdWeiter_Click();
-  void Form3_cmdWeiter_Click();
+  // The list is shown as ranked also when it could not be stored; the outcome says why not.
+  StoreOutcome Form3_cmdWeiter_Click();
   void Ordnen();
-  // False when not every record could be written.
-  bool Speichern(HighscoreFile& file);
+  // The ranked entries as records 1 to 11.
+  HighscoreList Speichern() const;
   void cmdHighscoreErneuern_Click();
-  void cmdJa_Click();
+  StoreOutcome cmdJa_Click();
   void cmdNein_Click();
 
  private:

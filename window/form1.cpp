@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <cmath>
+#include <cstdio>
 
 #include "resources/pictures.h"
 #include "resources/texts.h"
@@ -60,6 +61,13 @@ void SetColours(QWidget* widget, QColor background, QColor text) {
   palette.setColor(QPalette::Text, text);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
+}
+
+// The player sees the list as ranked; the one line says that it is not kept.
+void ReportUnsaved(const StoreOutcome& outcome) {
+  if (!outcome.stored)
+    std::fprintf(stderr, "kaldora: the highscore list could not be saved: %s\n",
+                 outcome.why.c_str());
 }
 
 }  // namespace
@@ -125,8 +133,9 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   connect(form2_.cmdWeiter(), &QPushButton::clicked, this,
           [&highscore] { highscore.Form2_cmdWeiter_Click(); });
   connect(form3_.cmdWeiter(), &QPushButton::clicked, this,
-          [&highscore] { highscore.Form3_cmdWeiter_Click(); });
-  connect(form4_.cmdJa(), &QPushButton::clicked, this, [&highscore] { highscore.cmdJa_Click(); });
+          [&highscore] { ReportUnsaved(highscore.Form3_cmdWeiter_Click()); });
+  connect(form4_.cmdJa(), &QPushButton::clicked, this,
+          [&highscore] { ReportUnsaved(highscore.cmdJa_Click()); });
   connect(form4_.cmdNein(), &QPushButton::clicked, this,
           [&highscore] { highscore.cmdNein_Click(); });
 

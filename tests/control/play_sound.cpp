@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -20,7 +21,10 @@ int main(int argc, char** argv) {
     std::replace(path.begin(), path.end(), '\\', '/');
     SF_INFO info{};
     long clip_ms = 0;
-    if (SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info)) {
+    // Not a FIFO, which would wait for a writer.
+    SNDFILE* file =
+        std::filesystem::is_regular_file(path) ? sf_open(path.c_str(), SFM_READ, &info) : nullptr;
+    if (file) {
       clip_ms = static_cast<long>(info.frames * 1000 / info.samplerate);
       sf_close(file);
     }

@@ -84,6 +84,35 @@ echo "after the call: peak $(peak "$dir/on.raw"), after a replacing sound: $(pea
 (($(peak "$dir/on.raw") > 2000)) || fail "sound7 did not play on"
 (($(peak "$dir/cut.raw") < 100)) || fail "sound2 did not cut sound7"
 
+# No synchronous call waits much longer than the bound, whatever the file: a clip of 14 s (sound7
+# at an eighth of its rate), one whose header claims 21 hours (1 Hz), a FIFO, a folder.
+le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $((($1 >> 8) & 255)))\\x$(printf %02x $((($1 >> 16) & 255)))\\x00"; }
+rated() { cp sounds/sound7.wav "$2" && { le32 "$1"; le32 $((2 * $1)); } | dd of="$2" bs=1 seek=24 conv=notrunc 2>/dev/null; }
+rated 5512 "$dir/long.wav"
+rated 1 "$dir/hours.wav"
+mkfifo "$dir/fifo.wav"
+mkdir "$dir/folder.wav"
+out=$("$player" "0:$dir/long.wav" "0:$dir/hours.wav" "0:$dir/fifo.wav" "0:$dir/folder.wav") ||
+  fail "the player failed"
+echo "blocked for a long clip, 21 hours, a FIFO, a folder:" $(awk '$1 != "done" { printf "%s/%s ms ", $1, $2 }' <<<"$out")
+awk '$1 != "done" && $1 > 3600 { exit 1 }' <<<"$out" || fail "a call waited past the bound"
+awk 'NR == 1 && $2 < 10000 { exit 1 }' <<<"$out" || fail "the long clip is not long"
+
+# A stopped server: the synchronous call returns at the bound, and the program ends at once after.
+start=$(date +%s%N)
+"$player" '0:sounds\sound7.wav' '0:sounds\sound4.wav' >"$dir/stopped.txt" &
+pid=$!
+sleep 0.3
+kill -STOP $daemon
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+ended=$((($(date +%s%N) - start) / 1000000))
+kill -CONT $daemon
+kill -0 $pid 2>/dev/null && { kill -9 $pid; fail "the player still runs with the server stopped"; }
+blocked=$(awk '$1 != "done" { s += $1 } END { print s }' "$dir/stopped.txt")
+echo "server stopped: blocked ${blocked} ms in two calls, ended after ${ended} ms"
+# Two calls at the bound, 2 x 200 ms after them and 1500 ms after "done", then at most 300 ms.
+((ended < blocked + 400 + 1500 + 300 + 500)) || fail "the program took ${ended} ms to end"
+
 # A server that disappears in the middle of a synchronous sound lets the call return.
 timeout 5 "$player" '0:sounds\sound7.wav' >"$dir/gone.txt" &
 pid=$!

@@ -1,9 +1,13 @@
 // The highscore file as the game uses it: the qualifying score, a new entry, and a reset.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "tests/support/fakes.h"
@@ -124,52 +128,120 @@ TEST(MindestPunkte, IsTheTenthEntryAtStartUpAndAFinalScoreMustBeatIt) {
   }
 }
 
-// A directory of that name can be neither read nor written: the list reads as empty, and a new
-// entry that could not be stored is not shown as if it had been.
-TEST(HighscoreFile, AnUnusableFileReadsAsEmptyAndNothingCrashes) {
-  TestGame g;
-  std::filesystem::remove(g.HighscorePath());  // the start-up created it empty
-  std::filesystem::create_directory(g.HighscorePath());
-  g.game.Form_Load();
-  EXPECT_EQ(g.game.MindestPunkte, 0);
-  g.window.score = "99";
-  g.game.highscore().Form3_cmdWeiter_Click();
-  for (const std::string& row : g.highscore.rows) {
-    EXPECT_EQ(row, "0|" + std::string(20, ' ') + "|" + std::string(17, ' '));
+// The new list takes the old file's place as the old file was: a second hard link to it sees the
+// new list, and an owner other than the player (which root may give) stays.
+TEST(HighscoreFile, TheNewListKeepsTheFilesLinksAndOwner) {
+  namespace fs = std::filesystem;
+  const std::tuple<const char*, std::function<void(const std::string&)>,
+                   std::function<bool(const std::string&)>>
+      kCases[] = {
+          // how the file is, how it is after the insertion
+          {"a second hard link", [](const std::string& p) { fs::create_hard_link(p, p + ".link"); },
+           [](const std::string& p) { return ReadFile(p + ".link") == ReadFile(p); }},
+          {"another owner",
+           [](const std::string& p) {
+             if (::chown(p.c_str(), 65534, 65534) != 0)
+               GTEST_SKIP() << "only root may give the file away";
+           },
+           [](const std::string& p) {
+             struct stat info {};
+             return ::stat(p.c_str(), &info) == 0 && info.st_uid == 65534 && info.st_gid == 65534;
+           }},
+      };
+  for (const auto& [name, make, kept] : kCases) {
+    SCOPED_TRACE(name);
+    TestGame g;
+    WriteFile(g.HighscorePath(), Records({50, 40}));
+    make(g.HighscorePath());
+    g.window.score = "45";
+    EXPECT_TRUE(g.game.highscore().Form3_cmdWeiter_Click().stored);
+    EXPECT_EQ(ReadFile(g.HighscorePath()).substr(39, 39), Record(45, "", "08.12.26 01:06:03"));
+    EXPECT_TRUE(kept(g.HighscorePath()));
   }
-  g.game.highscore().cmdJa_Click();
-  g.game.cmdHighscoreAnzeigen_Click();
-  EXPECT_TRUE(std::filesystem::is_directory(g.HighscorePath()));
 }
 
-// A list that may be read but not written shows what it holds, before a new entry and after it,
-// and neither the entry nor a reset changes a byte of it.
-TEST(HighscoreFile, AReadOnlyFileIsShownAndLeftAsItWas) {
-  TestGame g;
-  const std::string before = Records({100, 90, 80, 70, 60, 50, 40, 30, 20, 10});
-  WriteFile(g.HighscorePath(), before);
+// An entry that cannot be stored is shown ranked among what the file holds, the outcome says why,
+// and neither the entry nor a reset changes a byte of the file or leaves anything beside it.
+TEST(HighscoreFile, AnEntryThatCannotBeStoredIsShownRankedAndTheFileStaysAsItWas) {
   using std::filesystem::perms;
-  std::filesystem::permissions(g.HighscorePath(),
-                               perms::owner_read | perms::group_read | perms::others_read);
-  if (::access(g.HighscorePath().c_str(), W_OK) == 0)
-    GTEST_SKIP() << "this user may write a file of mode 0444 (root, say)";
-  const auto expect_the_files_list = [&] {
-    EXPECT_EQ(ReadFile(g.HighscorePath()), before);
-    for (std::size_t i = 0; i < 10; ++i) {
-      EXPECT_EQ(g.highscore.rows[i], std::to_string(100 - 10 * i) + "|" +
-                                         std::string(1, static_cast<char>('A' + i)) +
-                                         std::string(19, ' ') + "|01.01.26 10:00:00");
-    }
-    EXPECT_EQ(g.highscore.rows[10], "0|" + std::string(20, ' ') + "|" + std::string(17, ' '));
+  namespace fs = std::filesystem;
+  const std::string ten = Records({100, 90, 80, 70, 60, 50, 40, 30, 20, 10});
+  const std::tuple<const char*, std::function<void(const std::string&)>, bool> kCases[] = {
+      // how P1.dat is made unusable, whether its list can still be read
+      {"a directory", [](const std::string& p) { fs::create_directory(p); }, false},
+      {"a FIFO", [](const std::string& p) { ::mkfifo(p.c_str(), 0644); }, false},
+      {"a symbolic link into a missing folder",
+       [](const std::string& p) { fs::create_symlink("missing/P1.dat", p); }, false},
+      {"a file that may be read, not written",
+       [&](const std::string& p) {
+         WriteFile(p, ten);
+         fs::permissions(p, perms::owner_read | perms::group_read | perms::others_read);
+       },
+       true},
+      {"a folder that may not be written",
+       [&](const std::string& p) {
+         WriteFile(p, ten);
+         fs::permissions(p, perms::owner_read | perms::group_read | perms::others_read);
+         fs::permissions(fs::path(p).parent_path(), perms::owner_read | perms::owner_exec);
+       },
+       true},
+      // As a full disk: no write gets further than 100 bytes.
+      {"a file size limit", [&](const std::string& p) { WriteFile(p, ten); }, true},
   };
-  g.game.Form_Load();
-  EXPECT_EQ(g.game.MindestPunkte, 10);
-  g.window.score = "95";
-  g.game.highscore().Form3_cmdWeiter_Click();
-  expect_the_files_list();
-  g.highscore.rows = {};
-  g.game.highscore().cmdJa_Click();
-  expect_the_files_list();
+  for (const auto& [name, spoil, readable] : kCases) {
+    SCOPED_TRACE(name);
+    TestGame g;
+    fs::remove(g.HighscorePath());  // the start-up created it empty
+    spoil(g.HighscorePath());
+    const bool writable = ::access(g.HighscorePath().c_str(), W_OK) == 0;
+    if (readable && writable && std::string_view(name) != "a file size limit") {
+      fs::permissions(g.folder.path, perms::owner_all);
+      continue;  // this user may write a file of mode 0444 (root, say)
+    }
+    const auto contents = [&] {
+      std::vector<std::string> all;
+      for (const auto& entry : fs::directory_iterator(g.folder.path)) {
+        all.push_back(entry.path().filename().string() + "=" +
+                      (entry.is_regular_file() ? ReadFile(entry.path()) : "?"));
+      }
+      return all;
+    };
+    const auto before = contents();
+    g.game.Form_Load();
+    EXPECT_EQ(g.game.MindestPunkte, readable ? 10 : 0);
+
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    rlimit small = limit;
+    if (std::string_view(name) == "a file size limit")
+      small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    g.window.score = "95";
+    const StoreOutcome entered = g.game.highscore().Form3_cmdWeiter_Click();
+    const auto rows = g.highscore.rows;
+    const StoreOutcome reset = g.game.highscore().cmdJa_Click();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    fs::permissions(g.folder.path, perms::owner_all);
+
+    EXPECT_FALSE(entered.stored);
+    EXPECT_FALSE(reset.stored);
+    EXPECT_TRUE(entered.why.starts_with(g.HighscorePath() + ": ")) << entered.why;
+    EXPECT_EQ(contents(), before);
+    const std::string blank = "0|" + std::string(20, ' ') + "|" + std::string(17, ' ');
+    const std::string neu = "95|" + std::string(20, ' ') + "|08.12.26 01:06:03";
+    for (std::size_t i = 0; i < 11; ++i) {
+      std::string expected = i == 0 ? neu : blank;
+      if (readable) {
+        const std::size_t stored = i < 1 ? i : i - 1;  // the new entry ranks second
+        expected = i == 1 ? neu
+                          : std::to_string(100 - 10 * stored) + "|" +
+                                std::string(1, static_cast<char>('A' + stored)) +
+                                std::string(19, ' ') + "|01.01.26 10:00:00";
+      }
+      EXPECT_EQ(rows[i], expected) << "row " << i;
+    }
+  }
 }
 
 }  // namespace

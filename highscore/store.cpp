@@ -1,0 +1,207 @@
+// Storing a whole highscore list: under a lock of its folder, into a new file renamed over the old.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "highscore/file.h"
+
+namespace kaldora {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A copy of the game that holds the lock needs milliseconds; one that is stopped must not stop
+// this one for good, so after this long the list is stored without the lock.
+constexpr auto kLockLimit = 3s;
+constexpr std::size_t kListSize = kRecordSize * kHighscorePlaces;
+
+std::string Reason(int error) {
+  return std::error_code(error, std::generic_category()).message();
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos)
+    return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a chain of symbolic links ends in, which need not exist yet: the link itself stays as
+// it is and points to the new list.
+std::string Target(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+      return current;
+    std::vector<char> link(PATH_MAX + 1);
+    const ssize_t length = ::readlink(current.c_str(), link.data(), link.size() - 1);
+    if (length < 0)
+      return current;
+    const std::string to(link.data(), static_cast<std::size_t>(length));
+    current = to.starts_with('/') ? to : FolderOf(current) + "/" + to;
+  }
+  return current;
+}
+
+// An advisory lock on the folder that holds the file: the folder stays the same inode while the
+// file is replaced, and nothing new appears beside the list.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& folder)
+      : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    const auto give_up = std::chrono::steady_clock::now() + kLockLimit;
+    while (fd_ >= 0 && !held_) {
+      held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+      if (held_ || errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= give_up)
+        break;
+      std::this_thread::sleep_for(5ms);
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0)
+      ::close(fd_);  // also lets the lock go
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+  bool held() const { return held_; }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+  bool held_ = false;
+};
+
+bool WriteAll(int fd, const std::string& bytes, off_t at) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put =
+        ::pwrite(fd, bytes.data() + done, bytes.size() - done, at + static_cast<off_t>(done));
+    if (put < 0 && errno == EINTR)
+      continue;
+    if (put < 0)
+      return false;
+    if (put == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<std::size_t>(put);
+  }
+  return true;
+}
+
+// What lies beyond record 11, kept as it is.
+bool ReadTail(int fd, std::string& tail) {
+  char buffer[65536];
+  for (off_t at = kListSize;;) {
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, at);
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got < 0)
+      return false;
+    if (got == 0)
+      return true;
+    tail.append(buffer, static_cast<std::size_t>(got));
+    at += got;
+  }
+}
+
+// The new file beside the old one. Under the lock no other copy writes it, so one fixed name
+// serves and a leftover of a killed copy is simply replaced; without the lock each copy takes a
+// name of its own.
+int CreateNew(const std::string& target, bool locked, std::string& name) {
+  name = FolderOf(target) + "/." + NameOf(target) + ".new";
+  if (locked) {
+    ::unlink(name.c_str());
+    return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  }
+  name += ".XXXXXX";
+  return ::mkostemp(name.data(), O_CLOEXEC);
+}
+
+StoreOutcome Failed(const std::string& path, const std::string& why) {
+  return {false, path + ": " + why};
+}
+
+}  // namespace
+
+StoreOutcome ReplaceList(const std::string& path,
+                         const std::function<HighscoreList(const HighscoreList&)>& change) {
+  const std::string target = Target(path);
+  const FolderLock lock(FolderOf(target));
+  const HighscoreFile old(target);
+  HighscoreList list;
+  for (int n = 1; n <= kHighscorePlaces; ++n)
+    list[static_cast<std::size_t>(n - 1)] = old.Read(n);
+  list = change(list);
+  if (!old.why_not_writable().empty())
+    return Failed(path, old.why_not_writable());
+
+  std::string bytes;
+  for (const HighscoreSatz& entry : list) {
+    const RecordBytes record = EncodeRecord(entry);
+    bytes.append(record.begin(), record.end());
+  }
+  struct stat info {};
+  if (::fstat(old.fd(), &info) != 0 || !ReadTail(old.fd(), bytes))
+    return Failed(path, Reason(errno));
+
+  // A file that must keep its hard links or an owner this user cannot give, or one in a folder
+  // where nothing new may be made, is written where it lies, in one write.
+  std::string name;
+  int fd = -1;
+  bool in_place = info.st_nlink != 1;
+  if (!in_place) {
+    fd = CreateNew(target, lock.held(), name);
+    struct stat made {};
+    if (fd < 0) {
+      if (errno != EACCES && errno != EPERM)
+        return Failed(path, Reason(errno));
+      in_place = true;
+    } else if ((::fstat(fd, &made) != 0 || made.st_uid != info.st_uid ||
+                made.st_gid != info.st_gid) &&
+               ::fchown(fd, info.st_uid, info.st_gid) != 0) {
+      ::close(fd);
+      ::unlink(name.c_str());
+      in_place = true;
+    }
+  }
+  if (in_place) {
+    if (!WriteAll(old.fd(), bytes, 0) || ::fsync(old.fd()) != 0)
+      return Failed(path, Reason(errno));
+    return {true, {}};
+  }
+
+  int error = 0;
+  if (::fchmod(fd, info.st_mode & 07777) != 0 || !WriteAll(fd, bytes, 0) || ::fsync(fd) != 0)
+    error = errno;
+  if (::close(fd) != 0 && error == 0)
+    error = errno;
+  if (error == 0 && ::rename(name.c_str(), target.c_str()) != 0)
+    error = errno;
+  if (error != 0) {
+    ::unlink(name.c_str());
+    return Failed(path, Reason(error));
+  }
+  // The rename itself reaches the disk only with its folder.
+  if (lock.fd() >= 0)
+    ::fsync(lock.fd());
+  return {true, {}};
+}
+
+}  // namespace kaldora
