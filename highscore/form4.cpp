@@ -1,6 +1,7 @@
 // The reset question's window.
 #include "highscore/form4.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "window/layout.h"
@@ -8,6 +9,8 @@
 namespace kaldora {
 
 Form4::Form4(QWidget* owner) : SmallWindow(owner, QString(), 250, 144) {
+  // No title on the screen; a screen reader says what the window asks.
+  setAccessibleName(QCoreApplication::translate("kaldora::Form4", "Reset Highscore"));
   auto* lblFrage =
       new QLabel(QStringLiteral("Do you really want to blot out the highscore?"), this);
   lblFrage->setGeometry(Twips(285, 615, 3225, 270));

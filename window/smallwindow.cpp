@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "window/access.h"
 #include "window/layout.h"
 
 namespace kaldora {
@@ -15,6 +16,7 @@ SmallWindow::SmallWindow(QWidget* owner, const QString& title, int width, int he
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
       empty_title_(title.isEmpty()) {
+  InstallAccessibility();
   setWindowTitle(title);
   setFixedSize(width, height);
   setFont(DesignFont());
@@ -51,6 +53,7 @@ void SmallWindow::paintEvent(QPaintEvent*) {
 void SmallWindow::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;
+    WatchShownChildren(this);
     CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
   }
   QDialog::showEvent(event);
