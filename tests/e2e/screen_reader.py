@@ -158,17 +158,24 @@ def check_news(news, before, after, frame, source=None, target=None):
             fail(f"unexpected news '{rest}' in '{news}'")
         told.update({k: v for k, v in match.groupdict().items() if v})
         rest = rest[match.end():]
-    if "fresh" in told:
-        for item in told["fresh"].split("; "):
-            m = FRESH.match(item)
-            n = 9 * (int(m[2]) - 1) + int(m[3]) - 1
-            if not m or before[n] != "free" or n == target:
-                fail(f"'{item}' is no new square")
+    fresh = {}
+    for item in told["fresh"].split("; ") if "fresh" in told else []:
+        m = FRESH.match(item)
+        n = 9 * (int(m[2]) - 1) + int(m[3]) - 1 if m else -1
+        # The square the drop emptied may take a new one at once.
+        if not m or (before[n] != "free" and n != source) or n == target:
+            fail(f"'{item}' is no new square")
+        fresh[n] = m[1]
     for key in ("row", "quad", "over"):
         if key in told and int(told[key]) != score(frame):
             fail(f"'{news}' while the score label shows {score(frame)}")
-    if source is not None and source != target and "row" not in told and "quad" not in told and \
-            (after[target] != before[source] or after[source] != "free"):
+    if "row" in told or "quad" in told or "Colour burst" in news:
+        return told  # squares were taken away again
+    for n, colour in fresh.items():
+        if after[n] != colour:
+            fail(f"'{news}' while square {n} shows {after[n]}")
+    if source is not None and source != target and \
+            (after[target] != before[source] or after[source] != fresh.get(source, "free")):
         fail(f"the drop of {source} on {target} shows {after[source]} and {after[target]}")
     return told
 
