@@ -118,6 +118,26 @@ class ChildWatcher final : public QObject {
   }
 };
 
+QAccessible::UpdateHandler previous_handler = nullptr;
+bool telling_board_state = false;
+
+// A board frozen or freed at once changes 81 squares; told one by one, it floods a screen reader,
+// and Orca then drops what follows, the news among it. The board tells it once instead.
+void FilterUpdates(QAccessibleEvent* event) {
+  if (!telling_board_state && event->type() == QAccessible::StateChanged &&
+      static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().disabled &&
+      dynamic_cast<SquareBox*>(event->object()) != nullptr)
+    return;
+  if (previous_handler != nullptr) {
+    previous_handler(event);
+    return;
+  }
+  // Without a handler, Qt hands the event to the platform's bridge.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(&FilterUpdates);
+}
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr)
@@ -137,13 +157,34 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     return new WindowAccess(widget, QAccessible::Dialog);
   if (widget->objectName() == QLatin1String("lblPunkte"))
     return new ScoreAccess(static_cast<QLabel*>(widget));
-  return NewsAccess(widget);
+  if (dynamic_cast<NewsBar*>(widget) != nullptr)
+    return new WindowAccess(widget, QAccessible::StatusBar);
+  if (IsNewsMessage(widget))
+    return new QAccessibleWidget(widget, QAccessible::Notification);
+  return nullptr;
 }
 
 }  // namespace
 
 void InstallAccessibility() {
   QAccessible::installFactory(&Factory);
+  static const bool filtering = [] {
+    previous_handler = QAccessible::installUpdateHandler(&FilterUpdates);
+    return true;
+  }();
+  Q_UNUSED(filtering);
+}
+
+void TellBoardState(BoardKeys* keys) {
+  QAccessible::State disabled;
+  disabled.disabled = true;
+  telling_board_state = true;
+  QAccessibleStateChangeEvent board(keys, disabled);
+  QAccessible::updateAccessibility(&board);
+  QAccessibleStateChangeEvent framed(const_cast<SquareBox*>(&keys->square(keys->cursor())),
+                                     disabled);
+  QAccessible::updateAccessibility(&framed);
+  telling_board_state = false;
 }
 
 void WatchShownChildren(QWidget* window) {

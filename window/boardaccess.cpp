@@ -85,6 +85,16 @@ QString BoardTable::text(QAccessible::Text t) const {
   return QAccessibleWidget::text(t);
 }
 
+// A board on which no square is enabled, at the end of a game, is disabled itself.
+QAccessible::State BoardTable::state() const {
+  QAccessible::State state = QAccessibleWidget::state();
+  bool any = false;
+  for (int n = 0; n < 81 && !any; ++n)
+    any = keys()->square(n).isEnabled();
+  state.disabled = state.disabled || !any;
+  return state;
+}
+
 void* BoardTable::interface_cast(QAccessible::InterfaceType t) {
   if (t == QAccessible::TableInterface)
     return static_cast<QAccessibleTableInterface*>(this);

@@ -29,6 +29,7 @@ class BoardTable final : public QAccessibleWidget, public QAccessibleTableInterf
   QAccessibleInterface* focusChild() const override;
   QAccessibleInterface* childAt(int x, int y) const override;
   QString text(QAccessible::Text t) const override;
+  QAccessible::State state() const override;
   void* interface_cast(QAccessible::InterfaceType t) override;
 
   QAccessibleInterface* caption() const override { return nullptr; }

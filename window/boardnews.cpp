@@ -1,7 +1,6 @@
 // Turning the board's changes during a move into one short sentence, and saying it.
 #include "window/boardnews.h"
 
-#include <QAccessibleWidget>
 #include <QStringList>
 
 #include "window/boardaccess.h"
@@ -111,29 +110,33 @@ QString BoardNews::Take(bool game_over, int score) {
   return parts.join(QLatin1Char(' '));
 }
 
-NewsBar::NewsBar(QWidget* parent) : QWidget(parent), message_(new NewsMessage(this)) {
+NewsBar::NewsBar(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(0, 0, 1, 1);
-  message_->setGeometry(0, 0, 1, 1);
+  setAccessibleName(BoardNews::tr("Game news"));
 }
 
-// Showing the message again is what makes it heard; a new name alone would not be.
 void NewsBar::Announce(const QString& text) {
-  message_->setAccessibleName(text);
-  message_->hide();
-  message_->show();
+  constexpr std::size_t kKept = 16;  // far more news than a screen reader lags behind
+  if (!messages_.empty())
+    messages_.back()->hide();
+  if (messages_.size() == kKept) {
+    delete messages_.front();
+    messages_.pop_front();
+  }
+  auto* message = new NewsMessage(this);
+  message->setGeometry(0, 0, 1, 1);
+  message->setAccessibleName(text);
+  messages_.push_back(message);
+  message->show();  // showing is what makes it heard
 }
 
 QString NewsBar::lastNews() const {
-  return message_->accessibleName();
+  return messages_.empty() ? QString() : messages_.back()->accessibleName();
 }
 
-QAccessibleInterface* NewsAccess(QWidget* widget) {
-  if (dynamic_cast<NewsBar*>(widget) != nullptr)
-    return new QAccessibleWidget(widget, QAccessible::StatusBar, BoardNews::tr("Game news"));
-  if (dynamic_cast<NewsMessage*>(widget) != nullptr)
-    return new QAccessibleWidget(widget, QAccessible::Notification);
-  return nullptr;
+bool IsNewsMessage(const QWidget* widget) {
+  return dynamic_cast<const NewsMessage*>(widget) != nullptr;
 }
 
 }  // namespace kaldora

@@ -5,9 +5,8 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QWidget>
+#include <deque>
 #include <vector>
-
-class QAccessibleInterface;
 
 namespace kaldora {
 
@@ -41,8 +40,10 @@ class BoardNews {
   bool active_ = false;
 };
 
-// An invisible status bar whose one notification says the news; Orca speaks a notification
-// as it appears, without announcing its role when it sits in a status bar.
+// An invisible status bar whose newest notification says the news; Orca speaks a notification
+// as it appears, without announcing its role when it sits in a status bar. Each news has a
+// notification of its own: a screen reader that lags behind reads the name when it gets to the
+// event, and would otherwise read a later news twice.
 class NewsBar final : public QWidget {
  public:
   explicit NewsBar(QWidget* parent);
@@ -50,10 +51,10 @@ class NewsBar final : public QWidget {
   QString lastNews() const;
 
  private:
-  QWidget* message_;
+  std::deque<QWidget*> messages_;
 };
 
-// The accessible interface of the news bar or of its message, nullptr for any other widget.
-QAccessibleInterface* NewsAccess(QWidget* widget);
+// Whether the widget is one of the news bar's notifications.
+bool IsNewsMessage(const QWidget* widget);
 
 }  // namespace kaldora

@@ -271,10 +271,13 @@ void Form1::SetDragMode(int n, int mode) {
     ReleaseHeld(n);
 }
 
+// The game enables and disables all squares at once, the last one last.
 void Form1::SetEnabled(int n, bool enabled) {
   picP(n)->setEnabled(enabled);
   if (!enabled)
     ReleaseHeld(n);
+  if (n == kSquares - 1 && board_keys_ != nullptr)
+    TellBoardState(board_keys_);
 }
 
 void Form1::ReleaseHeld(int n) {

@@ -145,6 +145,11 @@ def move(board, frame, source, target):
     pump(0.3)
     if len(announcements()) != 1:
         fail(f"one move told {announcements()}")
+    # Orca drops notifications once more than 50 events wait; it never queues a cell's new name.
+    queued = [e for e in events if e[0] != "object:property-change:accessible-name" or
+              e[1] != "table cell"]
+    if len(queued) > 50:
+        fail(f"a move sent {len(queued)} events, a flood in which a screen reader drops the news")
     return news[0]
 
 
