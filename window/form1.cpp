@@ -192,8 +192,12 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
   auto* button = new QPushButton(QString::fromUtf8(caption), this);
   button->setGeometry(Twips(left, top, width, height));
   if (click != nullptr) {
+    // An assistive technology's press can arrive while a move lets events run, where a mouse
+    // click would wait; it is refused like a second drop.
     connect(button, &QPushButton::clicked, this, [this, click] {
-      const bool told_here = !playing_ && !news_.active();
+      if (playing_)
+        return;
+      const bool told_here = !news_.active();
       if (told_here)
         news_.Begin(-1, -1);
       (game_.*click)();
