@@ -1,6 +1,8 @@
 // The highscore window's rows, coloured gold to pale for the first three ranks.
 #include "highscore/form2.h"
 
+#include <QCoreApplication>
+
 #include "window/layout.h"
 #include "window/translations.h"
 
@@ -31,8 +33,9 @@ void SetText(QLineEdit* box, std::string_view text) {
 
 Form2::Form2(QWidget* owner)
     : SmallWindow(owner, "Form2", QT_TRANSLATE_NOOP("Form2", "Highscore"), 392, 267) {
-  const auto box = [this](int i, int left, int width, Qt::Alignment alignment) {
+  const auto box = [this](int i, int left, int width, Qt::Alignment alignment, const char* what) {
     auto* line = new QLineEdit(this);
+    line->setAccessibleName(QCoreApplication::translate("kaldora::Form2", what));
     line->setGeometry(Twips(left, 300 * (i + 1), width, 285));
     line->setAlignment(alignment);
     line->setReadOnly(true);
@@ -46,11 +49,13 @@ Form2::Form2(QWidget* owner)
   };
   for (int i = 0; i < kHighscorePlaces; ++i) {
     const auto n = static_cast<std::size_t>(i);
-    rang_[n] = box(i, 480, 285, Qt::AlignCenter);
+    rang_[n] = box(i, 480, 285, Qt::AlignCenter, QT_TRANSLATE_NOOP("kaldora::Form2", "Rank"));
     rang_[n]->setText(QString::number(i + 1));
-    wert_[n] = box(i, 990, 450, Qt::AlignRight | Qt::AlignVCenter);
-    person_[n] = box(i, 1700, 2040, Qt::AlignLeft | Qt::AlignVCenter);
-    datum_[n] = box(i, 4005, 1395, Qt::AlignCenter);
+    wert_[n] = box(i, 990, 450, Qt::AlignRight | Qt::AlignVCenter,
+                   QT_TRANSLATE_NOOP("kaldora::Form2", "Points"));
+    person_[n] = box(i, 1700, 2040, Qt::AlignLeft | Qt::AlignVCenter,
+                     QT_TRANSLATE_NOOP("kaldora::Form2", "Name"));
+    datum_[n] = box(i, 4005, 1395, Qt::AlignCenter, QT_TRANSLATE_NOOP("kaldora::Form2", "Date"));
   }
   cmdWeiter_ = AddButton(QT_TRANSLATE_NOOP("Form2", "&Go On"), Twips(4305, 3495, 1095, 300));
   cmdWeiter_->setDefault(true);  // Enter closes the list from any of its boxes

@@ -16,6 +16,7 @@ Form3::Form3(QWidget* owner)
   FitLabel(lblFrage);
   txtEingabeNamen_ = new QLineEdit(this);
   txtEingabeNamen_->setGeometry(Twips(585, 780, 2040, 285));
+  lblFrage->setBuddy(txtEingabeNamen_);  // the question names the box for a screen reader
   SlimMargins(txtEingabeNamen_);
   cmdWeiter_ = AddButton(QT_TRANSLATE_NOOP("Form3", "&Go On"), Twips(1725, 1410, 900, 285));
   cmdWeiter_->setDefault(true);  // Enter in the name box stores the name

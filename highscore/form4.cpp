@@ -1,6 +1,7 @@
 // The reset question's window.
 #include "highscore/form4.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "window/layout.h"
@@ -9,6 +10,8 @@
 namespace kaldora {
 
 Form4::Form4(QWidget* owner) : SmallWindow(owner, "Form4", "", 250, 144) {
+  // No title on the screen; a screen reader says what the window asks.
+  setAccessibleName(QCoreApplication::translate("kaldora::Form4", "Reset Highscore"));
   auto* lblFrage = new QLabel(
       Translated("Form4",
                  QT_TRANSLATE_NOOP("Form4", "Do you really want to blot out the highscore?")),

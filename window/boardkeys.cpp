@@ -1,9 +1,11 @@
 // Keyboard play on the board, and the colour symbols, both drawn over the squares.
 #include "window/boardkeys.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <cmath>
 
 #include "window/squarebox.h"
@@ -74,8 +76,8 @@ void DrawSymbol(QPainter& p, int colour, QRectF box) {
 
 BoardKeys::BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
                      std::function<void(int, int)> drop,
-                     std::function<int(const SquareBox&)> colour_of)
-    : QWidget(parent), squares_(squares), drop_(std::move(drop)), colour_of_(std::move(colour_of)) {
+                     std::function<int(const SquareBox&)> source_of)
+    : QWidget(parent), squares_(squares), drop_(std::move(drop)), source_of_(std::move(source_of)) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::TabFocus);
   const QRect first = squares_.front()->geometry();
@@ -89,14 +91,83 @@ QRect BoardKeys::SquareRect(int n) const {
 
 void BoardKeys::MouseUsed() {
   keyboard_ = false;
-  held_ = -1;
+  SetHeld(-1);
   update();
 }
 
 void BoardKeys::Release(int n) {
   if (held_ != n)
     return;
-  held_ = -1;
+  SetHeld(-1);
+  update();
+}
+
+// Selected is the state a screen reader reports for the square that is picked up.
+void BoardKeys::SetHeld(int n) {
+  const int before = held_;
+  held_ = n;
+  if (before == n)
+    return;
+  if (before >= 0) {
+    QAccessibleEvent removed(squares_[static_cast<std::size_t>(before)],
+                             QAccessible::SelectionRemove);
+    QAccessible::updateAccessibility(&removed);
+  }
+  if (n >= 0) {
+    QAccessibleEvent added(squares_[static_cast<std::size_t>(n)], QAccessible::SelectionAdd);
+    QAccessible::updateAccessibility(&added);
+  }
+}
+
+void BoardKeys::AnnounceCursor() {
+  if (!hasFocus())
+    return;
+  QAccessibleEvent focus(squares_[static_cast<std::size_t>(cursor_)], QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
+}
+
+void BoardKeys::MoveTo(int n) {
+  keyboard_ = true;
+  const bool moved = cursor_ != n;
+  cursor_ = n;
+  if (moved)
+    AnnounceCursor();
+  update();
+}
+
+// Only what a mouse could drag is picked up; a disabled square takes no key.
+bool BoardKeys::CanPickUp(int n) const {
+  const SquareBox& box = square(n);
+  return isEnabled() && held_ < 0 && box.isEnabled() && box.dragMode() == 1;
+}
+
+bool BoardKeys::CanDropOn(int n) const {
+  return isEnabled() && held_ >= 0 && square(n).isEnabled();
+}
+
+bool BoardKeys::PickUp(int n) {
+  if (!CanPickUp(n))
+    return false;
+  MoveTo(n);
+  SetHeld(n);
+  update();
+  return true;
+}
+
+bool BoardKeys::DropOn(int n) {
+  if (!CanDropOn(n))
+    return false;
+  MoveTo(n);
+  const int source = held_;
+  SetHeld(-1);
+  update();
+  drop_(n, source);
+  return true;
+}
+
+void BoardKeys::PutBack() {
+  keyboard_ = true;
+  SetHeld(-1);
   update();
 }
 
@@ -110,46 +181,34 @@ void BoardKeys::keyPressEvent(QKeyEvent* event) {
   const int column = cursor_ % 9;
   switch (event->key()) {
     case Qt::Key_Left:
-      cursor_ = 9 * row + std::max(column - 1, 0);
+      MoveTo(9 * row + std::max(column - 1, 0));
       break;
     case Qt::Key_Right:
-      cursor_ = 9 * row + std::min(column + 1, 8);
+      MoveTo(9 * row + std::min(column + 1, 8));
       break;
     case Qt::Key_Up:
-      cursor_ = 9 * std::max(row - 1, 0) + column;
+      MoveTo(9 * std::max(row - 1, 0) + column);
       break;
     case Qt::Key_Down:
-      cursor_ = 9 * std::min(row + 1, 8) + column;
+      MoveTo(9 * std::min(row + 1, 8) + column);
       break;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-      // Only what a mouse could drag is picked up; a disabled square takes no key.
-      const SquareBox& square = *squares_[static_cast<std::size_t>(cursor_)];
-      if (!square.isEnabled())
-        break;
-      if (held_ < 0) {
-        if (square.dragMode() == 1)
-          held_ = cursor_;
-      } else {
-        const int source = held_;
-        held_ = -1;
-        drop_(cursor_, source);
-      }
+    case Qt::Key_Enter:
+      keyboard_ = true;
+      held_ < 0 ? PickUp(cursor_) : DropOn(cursor_);
       break;
-    }
     case Qt::Key_Escape:
       if (held_ < 0) {
         QWidget::keyPressEvent(event);
         return;
       }
-      held_ = -1;
+      PutBack();
       break;
     default:
       QWidget::keyPressEvent(event);
       return;
   }
-  keyboard_ = true;
   update();
 }
 
@@ -159,6 +218,8 @@ void BoardKeys::focusInEvent(QFocusEvent* event) {
   if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
     keyboard_ = true;
   update();
+  // After Qt has told of the board itself, so that the square under the frame is what is spoken.
+  QTimer::singleShot(0, this, [this] { AnnounceCursor(); });
 }
 
 void BoardKeys::focusOutEvent(QFocusEvent* event) {
@@ -171,8 +232,8 @@ void BoardKeys::paintEvent(QPaintEvent*) {
   if (symbols_) {
     painter.setRenderHint(QPainter::Antialiasing);
     for (const SquareBox* square : squares_) {
-      const int colour = colour_of_(*square);
-      if (colour < 0)
+      const int colour = source_of_(*square);
+      if (colour < 0 || colour > 7)  // the colours and the joker
         continue;
       const QRectF place = QRectF(SquareRect(square->index())).adjusted(38, 38, -7, -7);
       DrawSymbol(painter, colour, place);

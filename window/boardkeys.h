@@ -14,11 +14,13 @@ class SquareBox;
 class BoardKeys final : public QWidget {
  public:
   // squares: the 81 boxes, which it lies over; drop: a drop of source on target, as the mouse
-  // gives.
+  // gives; source_of: the source picture a box shows, 0..9, or -1 for none.
   BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
             std::function<void(int target, int source)> drop,
-            std::function<int(const SquareBox&)> colour_of);
+            std::function<int(const SquareBox&)> source_of);
 
+  const SquareBox& square(int n) const { return *squares_[static_cast<std::size_t>(n)]; }
+  int sourceOf(int n) const { return source_of_(square(n)); }
   int cursor() const { return cursor_; }
   int held() const { return held_; }  // -1: none
   bool frameShown() const { return keyboard_ && hasFocus(); }
@@ -26,6 +28,16 @@ class BoardKeys final : public QWidget {
   void MouseUsed();
   // Square n can no longer be held.
   void Release(int n);
+
+  // What the keys do, also offered to assistive technologies: the frame to square n; n picked up,
+  // or the held square dropped on n (each false where the keys would do nothing); the held square
+  // put back.
+  void MoveTo(int n);
+  bool CanPickUp(int n) const;
+  bool CanDropOn(int n) const;
+  bool PickUp(int n);
+  bool DropOn(int n);
+  void PutBack();
 
   void SetSymbols(bool on);
   bool symbols() const { return symbols_; }
@@ -38,10 +50,13 @@ class BoardKeys final : public QWidget {
 
  private:
   QRect SquareRect(int n) const;
+  void SetHeld(int n);
+  // Tells a screen reader which square the frame is on, once the board has the focus.
+  void AnnounceCursor();
 
   const std::array<SquareBox*, 81>& squares_;
   std::function<void(int, int)> drop_;
-  std::function<int(const SquareBox&)> colour_of_;
+  std::function<int(const SquareBox&)> source_of_;
   int cursor_ = 40;
   int held_ = -1;
   bool keyboard_ = false;

@@ -1,6 +1,7 @@
 // The main window's controls, placed in twips as designed, and their binding to the game logic.
 #include "window/form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
@@ -17,6 +18,7 @@
 
 #include "resources/pictures.h"
 #include "resources/texts.h"
+#include "window/access.h"
 #include "window/layout.h"
 #include "window/translations.h"
 
@@ -78,7 +80,10 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
                   static_cast<GameTimer&>(*this), picCanvas_, static_cast<EventPump&>(*this),
                   HighscorePorts{form2_, form3_, form4_, date_clock_}},
             random) {
+  InstallAccessibility();
   setWindowTitle(QString());
+  // The window shows no title; a screen reader still names it.
+  setAccessibleName(QStringLiteral("KALDORA"));
   setFixedSize(800, 600);
   setFont(DesignFont());
   SetColours(this, QColor(0, 128, 0), QColor(192, 255, 192));
@@ -98,11 +103,13 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   SetColours(lblKaldora_, QColor(0, 128, 0), QColor(192, 255, 192));
 
   lblPunkte_ = new QLabel(this);
+  lblPunkte_->setObjectName(QStringLiteral("lblPunkte"));
   lblPunkte_->setGeometry(Twips(9840, 1050, 1350, 555));
   lblPunkte_->setFont(DesignFont(24, true));
   SetColours(lblPunkte_, Qt::white, Qt::black);
 
   picCanvas_.setGeometry(Twips(9345, 1890, 2280, 2280));
+  HideFromScreenReaders(&picCanvas_);  // the tree means nothing to the game
 
   cmdSpielStarten_ = AddButton(QT_TRANSLATE_NOOP("Form1", "&Start"), 9525, 4425, 1950, 330,
                                &Game::cmdSpielStarten_Click);
@@ -141,14 +148,8 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
 
   // After the buttons, so that the board comes last in the tab order; under the panels.
   board_keys_ = new BoardKeys(
-      this, picP_, [this](int target, int source) { game_.picP_DragDrop(target, source); },
-      [this](const SquareBox& square) {
-        for (int k = 0; k <= kJokerSource; ++k) {
-          if (square.picture() == picture(k))
-            return k;
-        }
-        return -1;
-      });
+      this, picP_, [this](int target, int source) { Play(target, source); },
+      [this](const SquareBox& square) { return SourceOf(square.picture()); });
   board_keys_->stackUnder(txtSpielregeln_);
   auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
   symbols->setContext(Qt::WindowShortcut);
@@ -162,16 +163,63 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   drag_image_->setAttribute(Qt::WA_TransparentForMouseEvents);
   drag_image_->resize(kPictureSize, kPictureSize);
   drag_image_->hide();
+  HideFromScreenReaders(drag_image_);
+
+  news_bar_ = new NewsBar(this);
+  WatchShownChildren(this);
+  form3_.installEventFilter(this);
 
   game_.Form_Load();
+}
+
+int Form1::SourceOf(const QPixmap* shown) const {
+  for (int k = 0; k < kSources; ++k) {
+    if (shown == picture(k))
+      return k;
+  }
+  return -1;
+}
+
+// The moves of the mouse and the keys wait while a move runs, those of an assistive technology
+// arrive through the accessibility bus while the tree lets events run, and are refused.
+void Form1::Play(int target, int source) {
+  if (playing_)
+    return;
+  playing_ = true;
+  news_.Begin(target, source);
+  game_.picP_DragDrop(target, source);
+  playing_ = false;
+  TellNews();
+}
+
+void Form1::TellNews() {
+  if (!news_.active())
+    return;
+  const Board& board = game_.board();
+  const bool over = !board.HasFreeSquare() && !board[0].Enabled;
+  const QString text = news_.Take(over, game_.state().Punkte);
+  if (!text.isEmpty())
+    news_bar_->Announce(text);
 }
 
 QPushButton* Form1::AddButton(const char* caption, int left, int top, int width, int height,
                               void (Game::*click)()) {
   auto* button = new QPushButton(Translated("Form1", caption), this);
   button->setGeometry(Twips(left, top, width, height));
-  if (click != nullptr)
-    connect(button, &QPushButton::clicked, this, [this, click] { (game_.*click)(); });
+  if (click != nullptr) {
+    // An assistive technology's press can arrive while a move lets events run, where a mouse
+    // click would wait; it is refused like a second drop.
+    connect(button, &QPushButton::clicked, this, [this, click] {
+      if (playing_)
+        return;
+      const bool told_here = !news_.active();
+      if (told_here)
+        news_.Begin(-1, -1);
+      (game_.*click)();
+      if (told_here)
+        TellNews();
+    });
+  }
   return button;
 }
 
@@ -187,8 +235,11 @@ QPlainTextEdit* Form1::AddPanel(std::string_view text, QRect place, QColor backg
   return panel;
 }
 
-// A click on a shown panel hides it.
+// A click on a shown panel hides it. The end of a game is told before the name entry takes the
+// screen reader's attention.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &form3_ && event->type() == QEvent::Show)
+    TellNews();
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (watched == txtSpielregeln_->viewport())
@@ -227,6 +278,7 @@ void Form1::paintEvent(QPaintEvent*) {
 
 // A square held by the keys goes back when the game takes it away: emptied, fixed or disabled.
 void Form1::ShowPicture(int n, const SourceImage* picture) {
+  news_.Picture(n, SourceOf(picP(n)->picture()), picture == nullptr ? -1 : picture->index);
   picP(n)->SetPicture(picture == nullptr ? nullptr : this->picture(picture->index));
   if (picture == nullptr)
     ReleaseHeld(n);
@@ -238,10 +290,13 @@ void Form1::SetDragMode(int n, int mode) {
     ReleaseHeld(n);
 }
 
+// The game enables and disables all squares at once, the last one last.
 void Form1::SetEnabled(int n, bool enabled) {
   picP(n)->setEnabled(enabled);
   if (!enabled)
     ReleaseHeld(n);
+  if (n == kSquares - 1 && board_keys_ != nullptr)
+    TellBoardState(board_keys_);
 }
 
 void Form1::ReleaseHeld(int n) {
@@ -265,7 +320,12 @@ void Form1::DrawLine(int x1, int y1, int x2, int y2, Rgb colour) {
 }
 
 void Form1::SetScoreText(std::string_view text) {
-  lblPunkte_->setText(ToQString(text));
+  const QString before = lblPunkte_->text();
+  const QString after = ToQString(text);
+  news_.Score(before.toInt(), after.toInt());
+  lblPunkte_->setText(after);
+  QAccessibleTextUpdateEvent changed(lblPunkte_, 0, before, after);
+  QAccessible::updateAccessibility(&changed);
 }
 
 std::string Form1::ScoreText() const {
@@ -293,6 +353,8 @@ void Form1::CentreOnScreen() {
 // The keyboard would fall to "&Pause" and abandon the game at the next Space; the board is where
 // the game goes on.
 void Form1::SetStartVisible(bool visible) {
+  if (visible)
+    news_.Clear();  // the board the player abandoned
   const bool had_focus = cmdSpielStarten_->hasFocus();
   cmdSpielStarten_->setVisible(visible);
   if (!visible && had_focus)
@@ -378,7 +440,7 @@ void Form1::EndDrag(QPoint global) {
   const SquareBox* target = SquareAt(global);
   if (target == nullptr || !target->isEnabled())
     return;
-  game_.picP_DragDrop(target->index(), source);
+  Play(target->index(), source);
 }
 
 // On X11 the server knows which window lies on top at a point, another program's or one of the

@@ -13,6 +13,7 @@
 #include "highscore/form3.h"
 #include "highscore/form4.h"
 #include "window/boardkeys.h"
+#include "window/boardnews.h"
 #include "window/canvasbox.h"
 #include "window/squarebox.h"
 
@@ -57,6 +58,8 @@ class Form1 final : public QWidget,
   BoardKeys* boardKeys() const { return board_keys_; }
   // The picture that follows the cursor while a square is dragged.
   QLabel* dragImage() const { return drag_image_; }
+  // What a screen reader was last told of a move's consequences.
+  NewsBar* newsBar() const { return news_bar_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -76,6 +79,12 @@ class Form1 final : public QWidget,
   void SetEnabled(int n, bool enabled) override;
   void SetBackColor(int n, Rgb colour) override;
   void ReleaseHeld(int n);
+  // The source picture a box shows, 0..9, or -1.
+  int SourceOf(const QPixmap* shown) const;
+  // The player's move, from the mouse, the keys or an assistive technology; none inside another.
+  void Play(int target, int source);
+  // Says what the move or button did to the board that the player did not do.
+  void TellNews();
 
   void SetBackColor(Rgb colour) override;
   void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) override;
@@ -135,6 +144,9 @@ class Form1 final : public QWidget,
   LocaleDateClock date_clock_;
   BoardKeys* board_keys_ = nullptr;
   QLabel* drag_image_ = nullptr;
+  NewsBar* news_bar_ = nullptr;
+  BoardNews news_;
+  bool playing_ = false;
   int drag_source_ = -1;
   bool centre_when_shown_ = false;
   std::string sound_caption_ = "Sound &Off";

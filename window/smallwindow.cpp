@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "window/access.h"
 #include "window/layout.h"
 #include "window/translations.h"
 
@@ -18,6 +19,7 @@ SmallWindow::SmallWindow(QWidget* owner, const char* context, const char* title,
                          Qt::WindowCloseButtonHint),
       context_(context),
       empty_title_(*title == '\0') {
+  InstallAccessibility();
   setWindowTitle(Translated(context, title));
   setFixedSize(width, height);
   setFont(DesignFont());
@@ -54,6 +56,7 @@ void SmallWindow::paintEvent(QPaintEvent*) {
 void SmallWindow::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;
+    WatchShownChildren(this);
     CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
   }
   QDialog::showEvent(event);

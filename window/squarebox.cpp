@@ -1,6 +1,7 @@
 // Painting a square and turning its mouse events into a drag.
 #include "window/squarebox.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,9 +12,15 @@ SquareBox::SquareBox(int index, DragHost& host, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// A square's accessible name says what it shows.
 void SquareBox::SetPicture(const QPixmap* picture) {
+  const bool changed = picture_ != picture;
   picture_ = picture;
   update();
+  if (changed) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void SquareBox::SetBackColor(QColor colour) {
