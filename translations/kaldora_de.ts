@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>New squares: %1.</source>
+        <translation>Neue Felder: %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: 1 %1 square.</source>
+        <translation>Farbe platzt: 1 Feld %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: %1 %2 squares.</source>
+        <translation>Farbe platzt: %1 Felder %2.</translation>
+    </message>
+    <message>
+        <source>Row dissolved, %1 points, score %2.</source>
+        <translation>Reihe aufgelöst, %1 Punkte, Stand %2.</translation>
+    </message>
+    <message>
+        <source>Quad dissolved, %1 points, score %2.</source>
+        <translation>Quadrat aufgelöst, %1 Punkte, Stand %2.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>Blackstone at %1.</source>
+        <translation>Schwarzer Stein auf %1.</translation>
+    </message>
+    <message>
+        <source>Game over, score %1.</source>
+        <translation>Spiel zu Ende, Stand %1.</translation>
+    </message>
+    <message>
+        <source>Game news</source>
+        <translation>Spielgeschehen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTable</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>burst</source>
+        <translation>geplatzt</translation>
+    </message>
+    <message>
+        <source>blackstone</source>
+        <translation>schwarzer Stein</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Start</source>
@@ -190,6 +288,66 @@ denselben Baum zweimal sehen, denn die Vielfalt ist unendlich...
 
                      Der Baum entsteht nach der klassischen rekursiven Methode fraktaler Bäume:
                           Jeder Ast treibt in zufälligen Winkeln einige kürzere, dünnere Äste.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreAccess</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>SquareCell</name>
+    <message>
+        <source>Pick up</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Ablegen</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurücklegen</translation>
+    </message>
+    <message>
+        <source>Picks the square up, to be dropped on a free square</source>
+        <translation>Nimmt das Feld auf, um es auf einem freien Feld abzulegen</translation>
+    </message>
+    <message>
+        <source>Drops the square picked up here</source>
+        <translation>Legt das aufgenommene Feld hier ab</translation>
+    </message>
+    <message>
+        <source>Puts the square picked up back</source>
+        <translation>Legt das aufgenommene Feld zurück</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form2</name>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form4</name>
+    <message>
+        <source>Reset Highscore</source>
+        <translation>Bestenliste löschen</translation>
     </message>
 </context>
 </TS>

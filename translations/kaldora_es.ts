@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>New squares: %1.</source>
+        <translation>Casillas nuevas: %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: 1 %1 square.</source>
+        <translation>Estalla un color: 1 casilla %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: %1 %2 squares.</source>
+        <translation>Estalla un color: %1 casillas %2.</translation>
+    </message>
+    <message>
+        <source>Row dissolved, %1 points, score %2.</source>
+        <translation>Fila disuelta, %1 puntos, puntuación %2.</translation>
+    </message>
+    <message>
+        <source>Quad dissolved, %1 points, score %2.</source>
+        <translation>Cuadrado disuelto, %1 puntos, puntuación %2.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Blackstone at %1.</source>
+        <translation>Piedra negra en %1.</translation>
+    </message>
+    <message>
+        <source>Game over, score %1.</source>
+        <translation>Fin de la partida, puntuación %1.</translation>
+    </message>
+    <message>
+        <source>Game news</source>
+        <translation>Novedades del juego</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTable</name>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cian</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>comodín</translation>
+    </message>
+    <message>
+        <source>burst</source>
+        <translation>estallada</translation>
+    </message>
+    <message>
+        <source>blackstone</source>
+        <translation>piedra negra</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Start</source>
@@ -190,6 +288,66 @@ el mismo árbol, porque no tiene fin...
 
                     El árbol se dibuja con el método recursivo clásico de los árboles fractales:
                             cada rama echa unas ramas más cortas y finas en ángulos al azar.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreAccess</name>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+</context>
+<context>
+    <name>SquareCell</name>
+    <message>
+        <source>Pick up</source>
+        <translation>Coger</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Devolver</translation>
+    </message>
+    <message>
+        <source>Picks the square up, to be dropped on a free square</source>
+        <translation>Coge la casilla para soltarla en una casilla libre</translation>
+    </message>
+    <message>
+        <source>Drops the square picked up here</source>
+        <translation>Suelta aquí la casilla cogida</translation>
+    </message>
+    <message>
+        <source>Puts the square picked up back</source>
+        <translation>Devuelve la casilla cogida a su sitio</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form2</name>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form4</name>
+    <message>
+        <source>Reset Highscore</source>
+        <translation>Borrar récords</translation>
     </message>
 </context>
 </TS>

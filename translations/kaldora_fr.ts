@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>New squares: %1.</source>
+        <translation>Nouvelles cases : %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: 1 %1 square.</source>
+        <translation>Couleur éclatée : 1 case %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: %1 %2 squares.</source>
+        <translation>Couleur éclatée : %1 cases %2.</translation>
+    </message>
+    <message>
+        <source>Row dissolved, %1 points, score %2.</source>
+        <translation>Ligne dissoute, %1 points, score %2.</translation>
+    </message>
+    <message>
+        <source>Quad dissolved, %1 points, score %2.</source>
+        <translation>Carré dissous, %1 points, score %2.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Blackstone at %1.</source>
+        <translation>Pierre noire en %1.</translation>
+    </message>
+    <message>
+        <source>Game over, score %1.</source>
+        <translation>Partie terminée, score %1.</translation>
+    </message>
+    <message>
+        <source>Game news</source>
+        <translation>Nouvelles du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTable</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>burst</source>
+        <translation>éclatée</translation>
+    </message>
+    <message>
+        <source>blackstone</source>
+        <translation>pierre noire</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Start</source>
@@ -189,6 +287,66 @@ deux fois le même arbre, car il n'y a pas de fin...
 
                           L'arbre suit la méthode récursive classique des arbres fractals :
                         chaque branche en fait pousser de plus courtes et plus fines, au hasard.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreAccess</name>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>SquareCell</name>
+    <message>
+        <source>Pick up</source>
+        <translation>Prendre</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Poser</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Remettre</translation>
+    </message>
+    <message>
+        <source>Picks the square up, to be dropped on a free square</source>
+        <translation>Prend la case, à poser sur une case libre</translation>
+    </message>
+    <message>
+        <source>Drops the square picked up here</source>
+        <translation>Pose ici la case prise</translation>
+    </message>
+    <message>
+        <source>Puts the square picked up back</source>
+        <translation>Remet la case prise à sa place</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form2</name>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form4</name>
+    <message>
+        <source>Reset Highscore</source>
+        <translation>Effacer les scores</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>New squares: %1.</source>
+        <translation>Nuove caselle: %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: 1 %1 square.</source>
+        <translation>Un colore esplode: 1 casella %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: %1 %2 squares.</source>
+        <translation>Un colore esplode: %1 caselle %2.</translation>
+    </message>
+    <message>
+        <source>Row dissolved, %1 points, score %2.</source>
+        <translation>Fila dissolta, %1 punti, punteggio %2.</translation>
+    </message>
+    <message>
+        <source>Quad dissolved, %1 points, score %2.</source>
+        <translation>Quadrato dissolto, %1 punti, punteggio %2.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>Blackstone at %1.</source>
+        <translation>Pietra nera in %1.</translation>
+    </message>
+    <message>
+        <source>Game over, score %1.</source>
+        <translation>Partita finita, punteggio %1.</translation>
+    </message>
+    <message>
+        <source>Game news</source>
+        <translation>Notizie di gioco</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTable</name>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>arancione</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>ciano</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>jolly</translation>
+    </message>
+    <message>
+        <source>burst</source>
+        <translation>esplosa</translation>
+    </message>
+    <message>
+        <source>blackstone</source>
+        <translation>pietra nera</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>libera</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, riga %2, colonna %3</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Scacchiera</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Start</source>
@@ -189,6 +287,66 @@ volte lo stesso albero, perché non c'è fine...
 
                       L'albero è disegnato col classico metodo ricorsivo degli alberi frattali:
                            ogni ramo mette alcuni rami più corti e sottili ad angoli casuali.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreAccess</name>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+</context>
+<context>
+    <name>SquareCell</name>
+    <message>
+        <source>Pick up</source>
+        <translation>Prendi</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Posa</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Rimetti</translation>
+    </message>
+    <message>
+        <source>Picks the square up, to be dropped on a free square</source>
+        <translation>Prende la casella, da posare su una casella libera</translation>
+    </message>
+    <message>
+        <source>Drops the square picked up here</source>
+        <translation>Posa qui la casella presa</translation>
+    </message>
+    <message>
+        <source>Puts the square picked up back</source>
+        <translation>Rimette a posto la casella presa</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form2</name>
+    <message>
+        <source>Rank</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form4</name>
+    <message>
+        <source>Reset Highscore</source>
+        <translation>Azzera record</translation>
     </message>
 </context>
 </TS>

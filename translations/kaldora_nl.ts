@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>New squares: %1.</source>
+        <translation>Nieuwe vakjes: %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: 1 %1 square.</source>
+        <translation>Kleur spat uiteen: 1 vakje %1.</translation>
+    </message>
+    <message>
+        <source>Colour burst: %1 %2 squares.</source>
+        <translation>Kleur spat uiteen: %1 vakjes %2.</translation>
+    </message>
+    <message>
+        <source>Row dissolved, %1 points, score %2.</source>
+        <translation>Rij opgelost, %1 punten, stand %2.</translation>
+    </message>
+    <message>
+        <source>Quad dissolved, %1 points, score %2.</source>
+        <translation>Vierkant opgelost, %1 punten, stand %2.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <source>Blackstone at %1.</source>
+        <translation>Zwarte steen op %1.</translation>
+    </message>
+    <message>
+        <source>Game over, score %1.</source>
+        <translation>Spel afgelopen, stand %1.</translation>
+    </message>
+    <message>
+        <source>Game news</source>
+        <translation>Spelnieuws</translation>
+    </message>
+</context>
+<context>
+    <name>BoardTable</name>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>oranje</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyaan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>burst</source>
+        <translation>uiteengespat</translation>
+    </message>
+    <message>
+        <source>blackstone</source>
+        <translation>zwarte steen</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>vrij</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, rij %2, kolom %3</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Speelbord</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>&amp;Start</source>
@@ -189,6 +287,66 @@ twee keer dezelfde boom zien, want er komt geen einde aan...
 
                  De boom wordt getekend volgens de klassieke recursieve methode van fractale bomen:
                        elke tak krijgt een paar kortere, dunnere takken onder willekeurige hoeken.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreAccess</name>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
+    <name>SquareCell</name>
+    <message>
+        <source>Pick up</source>
+        <translation>Oppakken</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Neerleggen</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Terugleggen</translation>
+    </message>
+    <message>
+        <source>Picks the square up, to be dropped on a free square</source>
+        <translation>Pakt het vakje op, om het op een vrij vakje neer te leggen</translation>
+    </message>
+    <message>
+        <source>Drops the square picked up here</source>
+        <translation>Legt het opgepakte vakje hier neer</translation>
+    </message>
+    <message>
+        <source>Puts the square picked up back</source>
+        <translation>Legt het opgepakte vakje terug</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form2</name>
+    <message>
+        <source>Rank</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form4</name>
+    <message>
+        <source>Reset Highscore</source>
+        <translation>Highscores wissen</translation>
     </message>
 </context>
 </TS>
