@@ -16,26 +16,6 @@ restore() {
     ln -sfn store/P1.dat P1.dat
 }
 
-# Plays the main window $1 to its end by clicks on the squares, row by row; entry is the name
-# entry then up.
-play_to_entry() {
-  local round row n clicks
-  xdotool mousemove --sync $((X + 700)) $((Y + 306)) click 1  # "&Start"
-  sleep 0.2
-  entry=""
-  for round in $(seq 30); do
-    for row in $(seq 0 8); do
-      clicks=()
-      for n in $(seq $((9 * row)) $((9 * row + 8))); do
-        clicks+=(mousemove $(at "$n") mousedown 1 mouseup 1)
-      done
-      xdotool "${clicks[@]}"
-      entry=$(xdotool search --all --onlyvisible --pid "$1" --name '^Spielername$' 2>/dev/null | head -1)
-      [ -n "$entry" ] && return
-    done
-  done
-  fail "no name entry of $1 after $round rounds of clicks"
-}
 type_name() {
   [ "$(xdotool getwindowfocus)" = "$1" ] || xdotool windowfocus --sync "$1"
   xdotool type --delay 20 "$2"

@@ -94,3 +94,25 @@ shoot() {
     sleep 0.1
   done
 }
+
+# "&Start", then clicks on the squares of the game $1 (a process id), row by row, until the game
+# ends and its name entry opens: each click on a coloured square is a refused move that brings
+# three new squares. entry is then the name entry.
+play_to_entry() {
+  local round row n clicks
+  xdotool mousemove --sync $((X + 700)) $((Y + 306)) click 1  # "&Start"
+  sleep 0.2
+  entry=""
+  for round in $(seq 30); do
+    for row in $(seq 0 8); do
+      clicks=()
+      for n in $(seq $((9 * row)) $((9 * row + 8))); do
+        clicks+=(mousemove $(at "$n") mousedown 1 mouseup 1)
+      done
+      xdotool "${clicks[@]}"
+      entry=$(xdotool search --all --onlyvisible --pid "$1" --name '^Spielername$' 2>/dev/null | head -1)
+      [ -n "$entry" ] && return
+    done
+  done
+  fail "no name entry of $1 after $round rounds of clicks"
+}
