@@ -143,8 +143,10 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (widget == nullptr)
     return nullptr;
   if (auto* square = dynamic_cast<SquareBox*>(widget)) {
-    for (QObject* sibling : square->parent()->children()) {
-      if (auto* keys = dynamic_cast<BoardKeys*>(sibling))
+    // The board's keys come after the 81 squares and the buttons among the window's children.
+    const QObjectList& siblings = square->parent()->children();
+    for (auto sibling = siblings.crbegin(); sibling != siblings.crend(); ++sibling) {
+      if (auto* keys = dynamic_cast<BoardKeys*>(*sibling))
         return new SquareCell(square, keys);
     }
     return nullptr;

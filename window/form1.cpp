@@ -76,9 +76,16 @@ void ReportUnsaved(const StoreOutcome& outcome) {
 
 Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
     : QWidget(parent),
+      small_windows_(
+          this, {[this] { game_.highscore().Form2_cmdWeiter_Click(); },
+                 [this] { ReportUnsaved(game_.highscore().Form3_cmdWeiter_Click()); },
+                 // the end of a game is told before the name entry takes the screen
+                 // reader's attention
+                 [this] { TellNews(); }, [this] { ReportUnsaved(game_.highscore().cmdJa_Click()); },
+                 [this] { game_.highscore().cmdNein_Click(); }}),
       game_(Ports{static_cast<SquareDisplay&>(*this), static_cast<MainWindowView&>(*this), sound,
                   static_cast<GameTimer&>(*this), picCanvas_, static_cast<EventPump&>(*this),
-                  HighscorePorts{form2_, form3_, form4_, date_clock_}},
+                  HighscorePorts{small_windows_, small_windows_, small_windows_, date_clock_}},
             random) {
   InstallAccessibility();
   setWindowTitle(QString());
@@ -87,10 +94,6 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   setFixedSize(800, 600);
   setFont(DesignFont());
   SetColours(this, QColor(0, 128, 0), QColor(192, 255, 192));
-
-  for (int k = 0; k < kSources; ++k) {
-    pictures_[static_cast<std::size_t>(k)] = ToPixmap(DrawSourcePicture(k), devicePixelRatioF());
-  }
 
   for (int n = 0; n < kSquares; ++n) {
     auto* square = new SquareBox(n, *this, this);
@@ -133,24 +136,10 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   cmdGo_ = AddButton("Go", 9705, 8595, 360, 360, &Game::cmdGo_Click);
   cmdGo_->hide();
 
-  txtSpielregeln_ = AddPanel(RulesText(), Twips(465, 195, 8655, 8610), Qt::white);
-  txtInformation_ = AddPanel(InformationText(), Twips(540, 210, 8550, 8550), QColor(192, 255, 192));
-
-  Highscore& highscore = game_.highscore();
-  connect(form2_.cmdWeiter(), &QPushButton::clicked, this,
-          [&highscore] { highscore.Form2_cmdWeiter_Click(); });
-  connect(form3_.cmdWeiter(), &QPushButton::clicked, this,
-          [&highscore] { ReportUnsaved(highscore.Form3_cmdWeiter_Click()); });
-  connect(form4_.cmdJa(), &QPushButton::clicked, this,
-          [&highscore] { ReportUnsaved(highscore.cmdJa_Click()); });
-  connect(form4_.cmdNein(), &QPushButton::clicked, this,
-          [&highscore] { highscore.cmdNein_Click(); });
-
-  // After the buttons, so that the board comes last in the tab order; under the panels.
+  // After the buttons, so that the board comes last in the tab order.
   board_keys_ = new BoardKeys(
       this, picP_, [this](int target, int source) { Play(target, source); },
       [this](const SquareBox& square) { return SourceOf(square.picture()); });
-  board_keys_->stackUnder(txtSpielregeln_);
   auto* symbols = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
   symbols->setContext(Qt::WindowShortcut);
   connect(symbols, &QShortcut::activated, this,
@@ -167,14 +156,20 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
 
   news_bar_ = new NewsBar(this);
   WatchShownChildren(this);
-  form3_.installEventFilter(this);
 
   game_.Form_Load();
 }
 
+const QPixmap* Form1::picture(int k) {
+  QPixmap& picture = pictures_[static_cast<std::size_t>(k)];
+  if (picture.isNull())
+    picture = ToPixmap(DrawSourcePicture(k), devicePixelRatioF());
+  return &picture;
+}
+
 int Form1::SourceOf(const QPixmap* shown) const {
   for (int k = 0; k < kSources; ++k) {
-    if (shown == picture(k))
+    if (shown == &pictures_[static_cast<std::size_t>(k)])
       return k;
   }
   return -1;
@@ -223,28 +218,33 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
   return button;
 }
 
-QPlainTextEdit* Form1::AddPanel(std::string_view text, QRect place, QColor background) {
-  auto* panel = new QPlainTextEdit(Translated("Panels", std::string(text).c_str()), this);
-  panel->setGeometry(place);
+// A panel is made the first time it shows: laying out its text at start-up pulled the whole set-up
+// of the fonts in before the window could appear. Made later than the board, it lies above it.
+QPlainTextEdit* Form1::MadePanel(Panel which) {
+  QPlainTextEdit*& panel = which == Panel::Rules ? txtSpielregeln_ : txtInformation_;
+  if (panel != nullptr)
+    return panel;
+  const bool rules = which == Panel::Rules;
+  panel = new QPlainTextEdit(
+      Translated("Panels", std::string(rules ? RulesText() : InformationText()).c_str()), this);
+  panel->setGeometry(rules ? Twips(465, 195, 8655, 8610) : Twips(540, 210, 8550, 8550));
   panel->setReadOnly(true);
   panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetColours(panel, background, Qt::black);
+  SetColours(panel, rules ? QColor(Qt::white) : QColor(192, 255, 192), Qt::black);
   panel->viewport()->installEventFilter(this);
   panel->hide();
+  panel->stackUnder(drag_image_);
   return panel;
 }
 
-// A click on a shown panel hides it. The end of a game is told before the name entry takes the
-// screen reader's attention.
+// A click on a shown panel hides it.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &form3_ && event->type() == QEvent::Show)
-    TellNews();
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    if (watched == txtSpielregeln_->viewport())
+    if (txtSpielregeln_ != nullptr && watched == txtSpielregeln_->viewport())
       game_.txtSpielregeln_Click();
-    if (watched == txtInformation_->viewport())
+    if (txtInformation_ != nullptr && watched == txtInformation_->viewport())
       game_.txtInformation_Click();
   }
   return QWidget::eventFilter(watched, event);
@@ -366,13 +366,15 @@ void Form1::FocusStart() {
 }
 
 bool Form1::PanelVisible(Panel panel) const {
-  return (panel == Panel::Rules ? txtSpielregeln_ : txtInformation_)->isVisible();
+  const QPlainTextEdit* shown = panel == Panel::Rules ? txtSpielregeln_ : txtInformation_;
+  return shown != nullptr && shown->isVisible();
 }
 
 // The keys play no square the player cannot see.
 void Form1::SetPanelVisible(Panel panel, bool visible) {
-  (panel == Panel::Rules ? txtSpielregeln_ : txtInformation_)->setVisible(visible);
-  board_keys_->setEnabled(!txtSpielregeln_->isVisible() && !txtInformation_->isVisible());
+  if (visible || PanelVisible(panel))
+    MadePanel(panel)->setVisible(visible);
+  board_keys_->setEnabled(!PanelVisible(Panel::Rules) && !PanelVisible(Panel::Information));
 }
 
 // The logic reads back the design's caption; the button shows it in the player's language.

@@ -9,9 +9,7 @@
 
 #include "board/game.h"
 #include "highscore/datestamp.h"
-#include "highscore/form2.h"
-#include "highscore/form3.h"
-#include "highscore/form4.h"
+#include "highscore/smallwindows.h"
 #include "window/boardkeys.h"
 #include "window/boardnews.h"
 #include "window/canvasbox.h"
@@ -34,8 +32,8 @@ class Form1 final : public QWidget,
 
   Game& game() { return game_; }
   SquareBox* picP(int n) const { return picP_[static_cast<std::size_t>(n)]; }
-  // The one shared picture object of source k.
-  const QPixmap* picture(int k) const { return &pictures_[static_cast<std::size_t>(k)]; }
+  // The one shared picture object of source k, drawn the first time a square shows it.
+  const QPixmap* picture(int k);
   QLabel* lblPunkte() const { return lblPunkte_; }
   QLabel* lblKaldora() const { return lblKaldora_; }
   CanvasBox* picCanvas() { return &picCanvas_; }
@@ -49,12 +47,12 @@ class Form1 final : public QWidget,
   QPushButton* cmdHighscoreErneuern() const { return cmdHighscoreErneuern_; }
   QPushButton* cmdProgrammBeenden() const { return cmdProgrammBeenden_; }
   QPushButton* cmdGo() const { return cmdGo_; }
-  QPlainTextEdit* txtSpielregeln() const { return txtSpielregeln_; }
-  QPlainTextEdit* txtInformation() const { return txtInformation_; }
+  QPlainTextEdit* txtSpielregeln() { return MadePanel(Panel::Rules); }
+  QPlainTextEdit* txtInformation() { return MadePanel(Panel::Information); }
   QTimer& tmrTimer() { return tmrTimer_; }
-  Form2& form2() { return form2_; }
-  Form3& form3() { return form3_; }
-  Form4& form4() { return form4_; }
+  Form2& form2() { return small_windows_.list(); }
+  Form3& form3() { return small_windows_.entry(); }
+  Form4& form4() { return small_windows_.reset(); }
   BoardKeys* boardKeys() const { return board_keys_; }
   // The picture that follows the cursor while a square is dragged.
   QLabel* dragImage() const { return drag_image_; }
@@ -114,7 +112,7 @@ class Form1 final : public QWidget,
 
   QPushButton* AddButton(const char* caption, int left, int top, int width, int height,
                          void (Game::*click)());
-  QPlainTextEdit* AddPanel(std::string_view text, QRect place, QColor background);
+  QPlainTextEdit* MadePanel(Panel which);
   // The square under the point of the screen, or none: the gaps between squares, a text panel or
   // another window over the board hold no square.
   const SquareBox* SquareAt(QPoint global) const;
@@ -138,9 +136,7 @@ class Form1 final : public QWidget,
   QPlainTextEdit* txtSpielregeln_ = nullptr;
   QPlainTextEdit* txtInformation_ = nullptr;
   QTimer tmrTimer_;
-  Form2 form2_{this};
-  Form3 form3_{this};
-  Form4 form4_{this};
+  SmallWindows small_windows_;
   LocaleDateClock date_clock_;
   BoardKeys* board_keys_ = nullptr;
   QLabel* drag_image_ = nullptr;
