@@ -36,6 +36,20 @@ void WhileConnecting(QtMsgType type, const QMessageLogContext& context, const QS
     toolkit_handler(type, context, message);
 }
 
+// The search through the icon themes costs a third as much as all the rest up to the first frame,
+// so the window is mapped and painted before the icon is looked for.
+class IconAfterFirstFrame final : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(
+          0, [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kaldora"))); });
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,8 +65,7 @@ int main(int argc, char** argv) {
   kaldora::PulseSound sound;  // outlives the windows that play through it
   kaldora::Form1 form(random, sound);
   form.show();
-  // The search through the icon themes took a fifth of the start-up; the window is there first.
-  QTimer::singleShot(
-      0, [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kaldora"))); });
+  IconAfterFirstFrame icon;
+  form.installEventFilter(&icon);
   return QApplication::exec();
 }
