@@ -11,11 +11,18 @@ set(KALDORA_ICONS)
 foreach(size ${KALDORA_ICON_SIZES})
   list(APPEND KALDORA_ICONS ${PROJECT_BINARY_DIR}/icons/kaldora-${size}.png)
 endforeach()
-add_custom_command(OUTPUT ${KALDORA_ICONS}
+# The window's icon sizes as pixels, compiled into the program.
+set(KALDORA_WINDOW_ICONS)
+foreach(size 16 32 48 64)
+  list(APPEND KALDORA_WINDOW_ICONS ${PROJECT_BINARY_DIR}/icons/kaldora-${size}.inc)
+endforeach()
+add_custom_command(OUTPUT ${KALDORA_ICONS} ${KALDORA_WINDOW_ICONS}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icons
   COMMAND kaldora_make_icon ${KALDORA_ICON_SVG} ${PROJECT_BINARY_DIR}/icons
   DEPENDS kaldora_make_icon ${KALDORA_ICON_SVG}
   COMMENT "Rendering the icon")
+target_sources(kaldora PRIVATE ${KALDORA_WINDOW_ICONS})
+target_include_directories(kaldora PRIVATE ${PROJECT_BINARY_DIR})
 
 # The man page and the Debian changelog, compressed as Debian's tools compress them.
 set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
