@@ -92,6 +92,11 @@ time_of_day='([01]?[0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]'
 
 start_game "$1" LC_ALL=de_DE.UTF-8
 centred "$win" "the main window"
+# The icon comes after the first frame, in the sizes a task bar picks from.
+icons() { xprop -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' '; }
+for _ in $(seq 100); do [ -n "$(icons)" ] && break; sleep 0.05; done
+[ "$(icons)" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) " ] ||
+  fail "the main window's icons: $(icons)"
 
 # A square picked up with the keys does not outlive its game: after "&Pause", Space on the idle
 # board places nothing.
