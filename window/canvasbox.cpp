@@ -23,22 +23,29 @@ void CanvasBox::SetBackColor(QColor colour) {
 }
 
 void CanvasBox::Cls() {
-  Finish();
+  pending_.clear();
   image_.fill(back_);
   update();
 }
 
 void CanvasBox::Line(int x1, int y1, int x2, int y2) {
-  if (!painter_) {
-    painter_.emplace(&image_);
-    pen_width_ = 0;
-  }
-  if (pen_width_ != draw_width_) {
-    painter_->setPen(QPen(fore_, draw_width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    pen_width_ = draw_width_;
-  }
-  painter_->drawLine(x1, y1, x2, y2);
+  pending_.push_back({x1, y1, x2, y2, draw_width_});
   update();
+}
+
+void CanvasBox::Finish() const {
+  if (pending_.empty())
+    return;
+  QPainter painter(&image_);
+  int pen_width = 0;
+  for (const Segment& s : pending_) {
+    if (s.width != pen_width) {
+      painter.setPen(QPen(fore_, s.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      pen_width = s.width;
+    }
+    painter.drawLine(s.x1, s.y1, s.x2, s.y2);
+  }
+  pending_.clear();
 }
 
 void CanvasBox::paintEvent(QPaintEvent*) {

@@ -3,9 +3,8 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QWidget>
-#include <optional>
+#include <vector>
 
 #include "tree/tree.h"
 
@@ -37,13 +36,15 @@ class CanvasBox final : public QWidget, public TreeCanvas {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // A tree's few hundred segments go through one painter, opened at the first and ended before
-  // the image is shown or read.
-  void Finish() const { painter_.reset(); }
+  struct Segment {
+    int x1, y1, x2, y2, width;
+  };
+  // The segments are drawn when the image is next shown or read, a tree's few hundred through one
+  // painter; so the tree drawn at start-up costs nothing before the window appears.
+  void Finish() const;
 
-  QImage image_;
-  mutable std::optional<QPainter> painter_;
-  int pen_width_ = 0;  // of the painter's pen; 0: none set yet
+  mutable QImage image_;
+  mutable std::vector<Segment> pending_;
   QColor back_{192, 255, 192};
   QColor fore_{0, 128, 0};
   int draw_width_ = 1;
