@@ -20,8 +20,8 @@ void kaldora_sound_play(const char* path, const KaldoraSoundCalls* calls);
 
 namespace kaldora {
 
-// Beside the program; kept out of the program itself so that neither libpulse nor libsndfile
-// and its codecs are loaded before the game needs a sound.
+// Beside the program. Kept out of the program itself so that the dynamic loader maps neither
+// libpulse nor libsndfile and its codecs at exec, before the window can appear.
 inline constexpr char kSoundModule[] = "kaldora-sound.so";
 inline constexpr char kSoundPlaySymbol[] = "kaldora_sound_play";
 using SoundPlayFunction = decltype(&kaldora_sound_play);

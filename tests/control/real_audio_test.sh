@@ -69,8 +69,8 @@ play_then_record() {
 mkdir "$dir/alone" && cp "$player" "$dir/alone/player"
 record 1.5 "$dir/alone.raw" &
 sleep 0.3
-"$dir/alone/player" '0:sounds\sound4.wav' '0:sounds\sound1.wav' >"$dir/alone.txt" 2>"$dir/alone.err" ||
-  fail "the player without its module failed"
+"$dir/alone/player" '0:sounds\sound4.wav' '0:sounds\sound1.wav' \
+  >"$dir/alone.txt" 2>"$dir/alone.err" || fail "the player without its module failed"
 wait $!
 echo "without the module: blocked $(awk '$1 != "done" { printf "%s ", $1 }' "$dir/alone.txt")ms," \
   "peak $(peak "$dir/alone.raw"), said: $(cat "$dir/alone.err")"
