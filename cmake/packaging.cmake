@@ -57,6 +57,10 @@ configure_file(${desktop}/kaldora-launcher.in ${PROJECT_BINARY_DIR}/kaldora-laun
 configure_file(${desktop}/kaldora.desktop.in ${PROJECT_BINARY_DIR}/kaldora.desktop @ONLY)
 
 install(TARGETS kaldora RUNTIME DESTINATION ${KALDORA_LIBDIR})
+# The sound module beside the program, where it looks for it; not executable, as Debian's shared
+# objects are not.
+install(TARGETS kaldora_sound_module LIBRARY DESTINATION ${KALDORA_LIBDIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/kaldora-launcher DESTINATION ${KALDORA_GAMESDIR}
         RENAME kaldora)
 install(FILES ${KALDORA_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/kaldora/sounds)

@@ -1,22 +1,16 @@
-// The playback thread: each sound decoded with libsndfile and written through libpulse-simple.
+// The playback thread, which plays each sound through the sound module it loads for the first.
 #include "control/pulsesound.h"
 
-#include <fcntl.h>
-#include <pulse/context.h>
-#include <pulse/mainloop.h>
-#include <pulse/simple.h>
-#include <sndfile.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include <dlfcn.h>
 
 #include <algorithm>
-#include <cmath>
 #include <condition_variable>
-#include <cstddef>
+#include <cstdio>
+#include <filesystem>
 #include <mutex>
-#include <numbers>
-#include <vector>
+#include <system_error>
+
+#include "control/soundmodule.h"
 
 namespace kaldora {
 namespace {
@@ -24,132 +18,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-// A server that has not answered within this counts as none, so the game never waits for one.
-constexpr auto kConnectLimit = 500ms;
-// How long a synchronous caller waits for a sound to get going.
-constexpr auto kStartLimit = 2 * kConnectLimit;
-// Little enough buffered in the server that a new sound cuts the old one at once.
-constexpr auto kLatency = 50ms;
-
-// In place of the desktop's default sound: short, so that a synchronous call for a file that
-// cannot be played hardly waits.
-constexpr int kBeepRate = 22050;
-std::vector<std::int16_t> MakeBeep() {
-  const int frames = kBeepRate * 3 / 20;
-  std::vector<std::int16_t> beep(static_cast<std::size_t>(frames));
-  for (int i = 0; i < frames; ++i) {
-    const double t = double(i) / kBeepRate;
-    const double fade = std::min({1.0, t / 0.005, double(frames - i) / kBeepRate / 0.03});
-    beep[static_cast<std::size_t>(i)] =
-        static_cast<std::int16_t>(9000 * fade * std::sin(2 * std::numbers::pi * 880 * t));
-  }
-  return beep;
-}
-
-// Only a plain file: a FIFO would hold the thread until some writer came, and a directory or a
-// device is no sound.
-SNDFILE* OpenRegular(const std::string& path, SF_INFO& info) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0)
-    return nullptr;
-  struct stat file {};
-  if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
-    ::close(fd);
-    return nullptr;
-  }
-  SNDFILE* sound = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
-  if (!sound)
-    ::close(fd);
-  return sound;
-}
-
-// The frames of one WAV file as 16-bit samples, or the beep when the file cannot be played.
-class Source {
- public:
-  explicit Source(const std::string& path) {
-    SF_INFO info{};
-    file_ = OpenRegular(path, info);
-    const int type = info.format & SF_FORMAT_TYPEMASK;
-    spec_ = {PA_SAMPLE_S16NE, static_cast<std::uint32_t>(info.samplerate),
-             static_cast<std::uint8_t>(std::clamp(info.channels, 0, 255))};
-    if (file_ && (type == SF_FORMAT_WAV || type == SF_FORMAT_WAVEX) &&
-        info.channels <= int{PA_CHANNELS_MAX} && pa_sample_spec_valid(&spec_)) {
-      frames_ = info.frames;
-      return;
-    }
-    if (file_)
-      sf_close(file_);
-    file_ = nullptr;
-    spec_ = {PA_SAMPLE_S16NE, kBeepRate, 1};
-    beep_ = MakeBeep();
-    frames_ = static_cast<sf_count_t>(beep_.size());
-  }
-  ~Source() {
-    if (file_)
-      sf_close(file_);
-  }
-  Source(const Source&) = delete;
-  Source& operator=(const Source&) = delete;
-
-  const pa_sample_spec& format() const { return spec_; }
-  Clock::duration Length() const {
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
-        static_cast<double>(frames_) / static_cast<double>(spec_.rate)));
-  }
-
-  // Fills `out` with up to 20 milliseconds of whole frames; returns the number of frames, 0 at
-  // the end or on a read error.
-  std::size_t Read(std::vector<std::int16_t>& out) {
-    const sf_count_t want = std::max<sf_count_t>(1, spec_.rate / 50);
-    out.resize(static_cast<std::size_t>(want) * spec_.channels);
-    if (file_)
-      return static_cast<std::size_t>(
-          std::max<sf_count_t>(0, sf_readf_short(file_, out.data(), want)));
-    const std::size_t n = std::min(static_cast<std::size_t>(want), beep_.size() - played_);
-    std::copy_n(beep_.begin() + static_cast<std::ptrdiff_t>(played_), n, out.begin());
-    played_ += n;
-    return n;
-  }
-
- private:
-  SNDFILE* file_ = nullptr;
-  pa_sample_spec spec_{};
-  sf_count_t frames_ = 0;
-  std::vector<std::int16_t> beep_;
-  std::size_t played_ = 0;
-};
-
-// Connects without ever starting a server and gives the address of the one that answered, or ""
-// when none did within kConnectLimit. The stream then goes to that very address, so that
-// libpulse-simple, too, never spawns a server nor waits for one.
-std::string FindServer() {
-  std::string server;
-  pa_mainloop* loop = pa_mainloop_new();
-  if (!loop)
-    return server;
-  pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "KALDORA");
-  if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
-    const auto deadline = Clock::now() + kConnectLimit;
-    pa_context_state_t state = pa_context_get_state(context);
-    while (PA_CONTEXT_IS_GOOD(state) && state != PA_CONTEXT_READY && Clock::now() < deadline) {
-      const auto left =
-          std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
-      const int timeout = static_cast<int>(std::max<std::int64_t>(0, left.count()));
-      if (pa_mainloop_prepare(loop, timeout) < 0 || pa_mainloop_poll(loop) < 0 ||
-          pa_mainloop_dispatch(loop) < 0)
-        break;
-      state = pa_context_get_state(context);
-    }
-    const char* address = state == PA_CONTEXT_READY ? pa_context_get_server(context) : nullptr;
-    if (address)
-      server = address;
-    pa_context_disconnect(context);
-  }
-  if (context)
-    pa_context_unref(context);
-  pa_mainloop_free(loop);
-  return server;
-}
+// How long a synchronous caller waits for a sound to get going: twice the module's wait for a
+// server to answer.
+constexpr auto kStartLimit = 1000ms;
 
 }  // namespace
 
@@ -174,49 +45,46 @@ bool Interrupted(PulseSound::Shared& shared) {
   return shared.quit || shared.requested != shared.started;
 }
 
-// Opens the stream only for the one sound, so that nothing is held while the game is quiet.
-void PlayOne(PulseSound::Shared& shared, const std::string& path) {
-  const std::string server = FindServer();
-  if (server.empty())
-    return;
-  Source source(path);
-  {
+// The sound module beside the program, loaded by the thread for its first sound; nullptr, said
+// once on stderr, when it is missing or cannot be loaded, and then the game is silent.
+SoundPlayFunction LoadModule() {
+  std::error_code error;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+  void* module = nullptr;
+  if (!error)
+    module = dlopen(program.parent_path().append(kSoundModule).c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* play = module ? dlsym(module, kSoundPlaySymbol) : nullptr;
+  if (!play) {
+    const char* why = dlerror();
+    std::fprintf(stderr, "kaldora: no sound: %s\n",
+                 why     ? why
+                 : error ? error.message().c_str()
+                         : kSoundModule);
+  }
+  return reinterpret_cast<SoundPlayFunction>(play);
+}
+
+void PlayOne(PulseSound::Shared& shared, SoundPlayFunction play, const std::string& path) {
+  KaldoraSoundCalls calls;
+  calls.context = &shared;
+  calls.interrupted = [](void* context) {
+    return Interrupted(*static_cast<PulseSound::Shared*>(context));
+  };
+  // A long sound moves the synchronous caller's deadline on; kSyncLimit still bounds it.
+  calls.playing = [](void* context, double seconds) {
+    auto& shared = *static_cast<PulseSound::Shared*>(context);
     std::lock_guard lock(shared.mutex);
     if (shared.requested == shared.started)
-      shared.deadline = Clock::now() + source.Length() + kStartLimit;
-  }
-  pa_buffer_attr buffer;
-  buffer.maxlength = static_cast<std::uint32_t>(-1);
-  buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(
-      std::chrono::duration_cast<std::chrono::microseconds>(kLatency).count(), &source.format()));
-  buffer.prebuf = static_cast<std::uint32_t>(-1);
-  buffer.minreq = static_cast<std::uint32_t>(-1);
-  buffer.fragsize = static_cast<std::uint32_t>(-1);
-  int error = 0;
-  pa_simple* stream = pa_simple_new(server.c_str(), "KALDORA", PA_STREAM_PLAYBACK, nullptr,
-                                    "game sound", &source.format(), nullptr, &buffer, &error);
-  if (!stream)
-    return;
-  const std::size_t frame = pa_frame_size(&source.format());
-  std::vector<std::int16_t> chunk;
-  bool cut = false;
-  while (!(cut = Interrupted(shared))) {
-    const std::size_t frames = source.Read(chunk);
-    if (frames == 0)
-      break;
-    if (pa_simple_write(stream, chunk.data(), frames * frame, &error) < 0) {
-      cut = true;  // the server went away
-      break;
-    }
-  }
-  if (cut)
-    pa_simple_flush(stream, &error);
-  else
-    pa_simple_drain(stream, &error);
-  pa_simple_free(stream);
+      shared.deadline = Clock::now() + kStartLimit +
+                        std::chrono::duration_cast<Clock::duration>(
+                            std::chrono::duration<double>(std::min(seconds, 1e6)));
+  };
+  play(path.c_str(), &calls);
 }
 
 void Run(const std::shared_ptr<PulseSound::Shared>& shared) {
+  bool loaded = false;
+  SoundPlayFunction play = nullptr;
   std::unique_lock lock(shared->mutex);
   for (;;) {
     shared->wake.wait(lock, [&] { return shared->quit || shared->requested != shared->started; });
@@ -225,7 +93,12 @@ void Run(const std::shared_ptr<PulseSound::Shared>& shared) {
     shared->started = shared->requested;
     const std::string path = shared->path;
     lock.unlock();
-    PlayOne(*shared, path);
+    if (!loaded) {
+      play = LoadModule();
+      loaded = true;
+    }
+    if (play)
+      PlayOne(*shared, play, path);
     lock.lock();
     shared->finished = shared->started;
     shared->done.notify_all();

@@ -14,8 +14,8 @@ namespace kaldora {
 
 // Plays on a thread of its own, one sound at a time: a new sound cuts one still playing, and
 // kSync blocks the caller until its sound has finished, or kSyncLimit has passed, and the sound
-// plays on. A file that cannot be played gives a short beep instead; with no sound server nothing
-// plays and every call returns at once.
+// plays on. A file that cannot be played gives a short beep instead; with no sound server, or
+// without the sound module beside the program, nothing plays and every call returns at once.
 class PulseSound final : public SoundOutput {
  public:
   static constexpr std::chrono::seconds kSyncLimit{3};

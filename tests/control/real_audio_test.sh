@@ -64,6 +64,21 @@ play_then_record() {
   }
 }
 
+# Without its sound module beside it the player is silent, server or not: every call returns at
+# once, and one line on stderr says why.
+mkdir "$dir/alone" && cp "$player" "$dir/alone/player"
+record 1.5 "$dir/alone.raw" &
+sleep 0.3
+"$dir/alone/player" '0:sounds\sound4.wav' '0:sounds\sound1.wav' \
+  >"$dir/alone.txt" 2>"$dir/alone.err" || fail "the player without its module failed"
+wait $!
+echo "without the module: blocked $(awk '$1 != "done" { printf "%s ", $1 }' "$dir/alone.txt")ms," \
+  "peak $(peak "$dir/alone.raw"), said: $(cat "$dir/alone.err")"
+awk '$1 != "done" && $1 > 50 { exit 1 }' "$dir/alone.txt" || fail "a call without the module waited"
+[ "$(wc -l <"$dir/alone.err")" -eq 1 ] && grep -q kaldora-sound.so "$dir/alone.err" ||
+  fail "without the module it said: $(cat "$dir/alone.err")"
+(($(peak "$dir/alone.raw") < 100)) || fail "a sound was heard without the module"
+
 # A synchronous sound blocks about as long as its clip, and is heard; a missing file gives at most
 # a short beep.
 record 4 "$dir/sync.raw" &

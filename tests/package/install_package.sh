@@ -28,6 +28,7 @@ for icon in scalable/apps/kaldora.svg {16x16,32x32,48x48,64x64,128x128,256x256}/
 done
 [ -s /usr/share/man/man6/kaldora.6.gz ] || fail "no man page"
 [ -x /usr/lib/games/kaldora/kaldora ] || fail "no bare program where the man page says"
+[ -f /usr/lib/games/kaldora/kaldora-sound.so ] || fail "no sound module beside the bare program"
 
 useradd -m "$player" || fail "no user $player"
 home=$(getent passwd "$player" | cut -d: -f6)
