@@ -2,12 +2,15 @@
 #include "control/pulsesound.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <sstream>
 #include <system_error>
 
 #include "control/soundmodule.h"
@@ -64,6 +67,28 @@ SoundPlayFunction LoadModule() {
   return reinterpret_cast<SoundPlayFunction>(play);
 }
 
+// With PULSE_SERVER set, libpulse tries only the addresses it names. When these are all local
+// sockets and none is there, no server can answer, and there is no need to load the sound
+// libraries to learn it; a server that comes later is found by a later sound. Everything else,
+// network addresses or the search without PULSE_SERVER, is left to libpulse.
+bool NamedServersAbsent() {
+  const char* named = std::getenv("PULSE_SERVER");
+  std::istringstream addresses(named != nullptr ? named : "");
+  std::string address;
+  bool any = false;
+  while (addresses >> address) {
+    any = true;
+    if (address.starts_with('{'))  // meant only for the machine of that id
+      address.erase(0, address.find('}') + 1);
+    if (address.starts_with("unix:"))
+      address.erase(0, 5);
+    struct stat there {};
+    if (!address.starts_with('/') || ::stat(address.c_str(), &there) == 0)
+      return false;
+  }
+  return any;
+}
+
 void PlayOne(PulseSound::Shared& shared, SoundPlayFunction play, const std::string& path) {
   KaldoraSoundCalls calls;
   calls.context = &shared;
@@ -93,7 +118,7 @@ void Run(const std::shared_ptr<PulseSound::Shared>& shared) {
     shared->started = shared->requested;
     const std::string path = shared->path;
     lock.unlock();
-    if (!loaded) {
+    if (!loaded && !NamedServersAbsent()) {
       play = LoadModule();
       loaded = true;
     }
