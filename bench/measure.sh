@@ -2,8 +2,8 @@
 # Measures kaldora, a bare Qt 6 window of its size (bench/bare_window.cpp) and the genre's two
 # Debian peers, GNOME's five-or-more and KDE's klines, the way a player feels them, all in one run
 # and the same way, on a private Xvfb display: the time from exec until the main window is mapped
-# (median of RUNS starts), the peak resident memory, and the CPU ticks used while idle for IDLE
-# seconds after a short settling time.
+# (median of RUNS starts, taken in turns), the peak resident memory, and the CPU ticks used while
+# idle for IDLE seconds after a short settling time.
 #   bench/measure.sh [BUILD]   BUILD is the build folder with kaldora (default build)
 # The peers are installed from Debian when missing, for this measurement only.
 set -euo pipefail
@@ -66,29 +66,38 @@ stop() {  # the program was started by kaldora_mapwait, which has exited: poll u
   kill -9 "$1" 2>/dev/null || true
 }
 
-measure() {
-  local name=$1
-  shift
-  local times=() pid ms
-  for i in $(seq "$runs"); do
-    { read -r ms; read -r pid; } < <("$mapwait" "$@" 2>>"$work/$name.log")
-    times+=("$ms")
-    if ((i < runs)); then
-      stop "$pid"
-      sleep 0.3
-    fi
+# One start: prints the milliseconds to the mapped window and the process id, on two lines.
+start() {
+  "$mapwait" "$@" 2>>"$work/starts.log"
+}
+
+names=(kaldora "bare Qt 6 window" five-or-more klines)
+commands=("$build/kaldora" "$bare" /usr/games/five-or-more /usr/games/klines)
+# The starts go round the programs in turn, so that a change of the machine's load in the middle
+# of the run falls on all of them alike.
+times=()
+for i in $(seq "$runs"); do
+  for k in "${!names[@]}"; do
+    { read -r ms; read -r pid; } < <(start "${commands[k]}")
+    times[k]+="$ms "
+    stop "$pid"
+    sleep 0.3
   done
+done
+
+# One more start of each, left to settle and then idle, for its peak memory and idle CPU.
+row() {
+  local k=$1 pid before after hwm median
+  { read -r _; read -r pid; } < <(start "${commands[k]}")
   sleep "$settle"
-  local before after
   before=$(ticks "$pid")
   sleep "$idle"
   after=$(ticks "$pid")
-  local hwm
   hwm=$(awk '/^VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
   stop "$pid"
-  local median
-  median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }')
-  printf '| %s | %s | %s | %s | %s |\n' "$name" "$median" "$(printf '%s ' "${times[@]}")" "$hwm" \
+  # shellcheck disable=SC2086  # the times are words
+  median=$(printf '%s\n' ${times[k]} | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }')
+  printf '| %s | %s | %s | %s | %s |\n' "${names[k]}" "$median" "${times[k]}" "$hwm" \
     "$((after - before))"
 }
 
@@ -100,7 +109,4 @@ echo "Versions: kaldora $(git -C "$repo" describe --always --dirty 2>/dev/null |
 echo
 echo "| program | start-up to mapped window, median (ms) | all $runs starts (ms) | peak RSS (MiB) | CPU ticks in ${idle} s idle |"
 echo "|---|---|---|---|---|"
-measure kaldora "$build/kaldora"
-measure "bare Qt 6 window" "$bare"
-measure five-or-more /usr/games/five-or-more
-measure klines /usr/games/klines
+for k in "${!names[@]}"; do row "$k"; done
