@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
-#include <sstream>
+#include <string_view>
 #include <system_error>
 
 #include "control/soundmodule.h"
@@ -73,20 +73,24 @@ SoundPlayFunction LoadModule() {
 // network addresses or the search without PULSE_SERVER, is left to libpulse.
 bool NamedServersAbsent() {
   const char* named = std::getenv("PULSE_SERVER");
-  std::istringstream addresses(named != nullptr ? named : "");
-  std::string address;
+  std::string_view rest = named != nullptr ? named : "";
   bool any = false;
-  while (addresses >> address) {
+  for (;;) {
+    const auto begin = rest.find_first_not_of(" \t\n");
+    if (begin == std::string_view::npos)
+      return any;
+    rest.remove_prefix(begin);
+    std::string_view address = rest.substr(0, rest.find_first_of(" \t\n"));
+    rest.remove_prefix(address.size());
     any = true;
     if (address.starts_with('{'))  // meant only for the machine of that id
-      address.erase(0, address.find('}') + 1);
+      address.remove_prefix(std::min(address.size(), address.find('}') + 1));
     if (address.starts_with("unix:"))
-      address.erase(0, 5);
+      address.remove_prefix(5);
     struct stat there {};
-    if (!address.starts_with('/') || ::stat(address.c_str(), &there) == 0)
+    if (!address.starts_with('/') || ::stat(std::string(address).c_str(), &there) == 0)
       return false;
   }
-  return any;
 }
 
 void PlayOne(PulseSound::Shared& shared, SoundPlayFunction play, const std::string& path) {
