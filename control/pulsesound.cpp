@@ -38,7 +38,9 @@ struct PulseSound::Shared {
   // A synchronous caller waits no longer than this, even if the server stops answering.
   Clock::time_point deadline;
   bool quit = false;
-  bool ended = false;  // the thread has left its loop
+  bool ended = false;          // the thread has left its loop
+  bool begun = true;           // the libraries may be loaded
+  Clock::time_point begin_at;  // when they may at the latest
 };
 
 namespace {
@@ -117,6 +119,10 @@ void Run(const std::shared_ptr<PulseSound::Shared>& shared) {
   std::unique_lock lock(shared->mutex);
   for (;;) {
     shared->wake.wait(lock, [&] { return shared->quit || shared->requested != shared->started; });
+    if (!loaded && !shared->begun && !NamedServersAbsent()) {
+      shared->wake.wait_until(lock, shared->begin_at,
+                              [&] { return shared->quit || shared->begun; });
+    }
     if (shared->quit)
       break;
     shared->started = shared->requested;
@@ -141,8 +147,20 @@ constexpr auto kEndLimit = 300ms;
 
 }  // namespace
 
-PulseSound::PulseSound()
-    : shared_(std::make_shared<Shared>()), thread_([shared = shared_] { Run(shared); }) {}
+PulseSound::PulseSound(Load load)
+    : shared_([load] {
+        auto shared = std::make_shared<Shared>();
+        shared->begun = load == Load::kAtFirstSound;
+        shared->begin_at = Clock::now() + kHoldLimit;
+        return shared;
+      }()),
+      thread_([shared = shared_] { Run(shared); }) {}
+
+void PulseSound::Begin() {
+  std::lock_guard lock(shared_->mutex);
+  shared_->begun = true;
+  shared_->wake.notify_one();
+}
 
 PulseSound::~PulseSound() {
   std::unique_lock lock(shared_->mutex);

@@ -20,7 +20,14 @@ class PulseSound final : public SoundOutput {
  public:
   static constexpr std::chrono::seconds kSyncLimit{3};
 
-  PulseSound();
+  // kAfterBegin: the sound libraries are loaded for the first sound only once Begin() is called,
+  // or kHoldLimit after the start at the latest, so that loading them does not compete with the
+  // window's start-up; sounds asked for before wait for it.
+  enum class Load { kAtFirstSound, kAfterBegin };
+  static constexpr std::chrono::seconds kHoldLimit{1};
+
+  explicit PulseSound(Load load = Load::kAtFirstSound);
+  void Begin();
   // Returns within a fraction of a second, also while the thread hangs on a stopped server; the
   // thread is then left to the end of the process.
   ~PulseSound() override;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "board/random.h"
 #include "control/pulsesound.h"
@@ -55,27 +56,35 @@ const std::uint32_t kIcon64[] = {
 #include "icons/kaldora-64.inc"
 };
 
-// Set once the first frame is painted: nothing of it is needed to play.
-class IconAfterFirstFrame final : public QObject {
+void SetWindowIcon() {
+  QIcon icon;
+  const auto add = [&icon](const std::uint32_t* pixels, int size) {
+    icon.addPixmap(QPixmap::fromImage(
+        QImage(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32)));
+  };
+  add(kIcon16, 16);
+  add(kIcon32, 32);
+  add(kIcon48, 48);
+  add(kIcon64, 64);
+  QApplication::setWindowIcon(icon);
+}
+
+// Runs what the game does not need to show its window once the first frame has been painted.
+class AfterFirstFrame final : public QObject {
+ public:
+  explicit AfterFirstFrame(std::function<void()> then) : then_(std::move(then)) {}
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
-      QTimer::singleShot(0, [] {
-        QIcon icon;
-        const auto add = [&icon](const std::uint32_t* pixels, int size) {
-          icon.addPixmap(QPixmap::fromImage(
-              QImage(reinterpret_cast<const uchar*>(pixels), size, size, QImage::Format_ARGB32)));
-        };
-        add(kIcon16, 16);
-        add(kIcon32, 32);
-        add(kIcon48, 48);
-        add(kIcon64, 64);
-        QApplication::setWindowIcon(icon);
-      });
+      QTimer::singleShot(0, this, then_);
     }
     return false;
   }
+
+ private:
+  std::function<void()> then_;
 };
 
 }  // namespace
@@ -90,10 +99,14 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("kaldora"));
   kaldora::SystemClock clock;
   kaldora::Random random(clock);
-  kaldora::PulseSound sound;  // outlives the windows that play through it
+  // Outlives the windows that play through it. The start sound comes with the first frame.
+  kaldora::PulseSound sound(kaldora::PulseSound::Load::kAfterBegin);
   kaldora::Form1 form(random, sound);
   form.show();
-  IconAfterFirstFrame icon;
-  form.installEventFilter(&icon);
+  AfterFirstFrame after_first_frame([&sound] {
+    SetWindowIcon();
+    sound.Begin();
+  });
+  form.installEventFilter(&after_first_frame);
   return QApplication::exec();
 }
