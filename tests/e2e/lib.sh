@@ -22,15 +22,25 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 mkdir "$work/run" && cd "$work/run" || fail "no working directory"
 
-# Waits up to five seconds for the game's main window: win, and its client area X, Y, WIDTH, HEIGHT.
+# Waits up to five seconds for the main window of the game $game, and as long again for its first
+# frame: win, and its client area X, Y, WIDTH, HEIGHT.
 wait_for_window() {
   for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --class '^kaldora$' 2>/dev/null | head -1)
+    win=$(xdotool search --all --onlyvisible --pid "$game" --class '^kaldora$' 2>/dev/null | head -1)
     [ -n "$win" ] && break
     sleep 0.05
   done
   [ -n "$win" ] || fail "no kaldora window"
   read -r X Y WIDTH HEIGHT < <(geometry "$win")
+  # The window is mapped before its first frame is painted; that frame shows square 0 free.
+  local x y
+  read -r x y < <(at 0)
+  for _ in $(seq 100); do
+    import -window root -crop "1x1+$x+$y" +repage "$work/first.png" &&
+      [ "$(convert "$work/first.png" -format "$(px 0 0)" info:)" = "$free" ] && return
+    sleep 0.05
+  done
+  fail "the window shows no board"
 }
 
 # The client area of window $1 on the screen: left, top, width, height. (xdotool's own answer is
