@@ -77,12 +77,13 @@ void ReportUnsaved(const StoreOutcome& outcome) {
 Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
     : QWidget(parent),
       small_windows_(
-          this, {[this] { game_.highscore().Form2_cmdWeiter_Click(); },
-                 [this] { ReportUnsaved(game_.highscore().Form3_cmdWeiter_Click()); },
-                 // the end of a game is told before the name entry takes the screen
-                 // reader's attention
-                 [this] { TellNews(); }, [this] { ReportUnsaved(game_.highscore().cmdJa_Click()); },
-                 [this] { game_.highscore().cmdNein_Click(); }}),
+          this,
+          {.list_go_on = [this] { game_.highscore().Form2_cmdWeiter_Click(); },
+           .entry_go_on = [this] { ReportUnsaved(game_.highscore().Form3_cmdWeiter_Click()); },
+           // The end of a game is told before the name entry takes the screen reader's attention.
+           .entry_showing = [this] { TellNews(); },
+           .reset_yes = [this] { ReportUnsaved(game_.highscore().cmdJa_Click()); },
+           .reset_no = [this] { game_.highscore().cmdNein_Click(); }}),
       game_(Ports{static_cast<SquareDisplay&>(*this), static_cast<MainWindowView&>(*this), sound,
                   static_cast<GameTimer&>(*this), picCanvas_, static_cast<EventPump&>(*this),
                   HighscorePorts{small_windows_, small_windows_, small_windows_, date_clock_}},
