@@ -22,11 +22,12 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 mkdir "$work/run" && cd "$work/run" || fail "no working directory"
 
-# Waits up to five seconds for the main window of the game $game, and as long again for its first
-# frame: win, and its client area X, Y, WIDTH, HEIGHT.
+# Waits up to five seconds for the main window of the game $game (or of the process $1), and as
+# long again for its first frame: win, and its client area X, Y, WIDTH, HEIGHT.
 wait_for_window() {
   for _ in $(seq 100); do
-    win=$(xdotool search --all --onlyvisible --pid "$game" --class '^kaldora$' 2>/dev/null | head -1)
+    win=$(xdotool search --all --onlyvisible --pid "${1:-$game}" --class '^kaldora$' 2>/dev/null |
+      head -1)
     [ -n "$win" ] && break
     sleep 0.05
   done

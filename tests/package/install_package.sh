@@ -42,7 +42,11 @@ command=$(sed -n 's/^Exec=//p' /usr/share/applications/kaldora.desktop)
 (cd "$home" && runuser -u "$player" -- env -i HOME="$home" DISPLAY="$DISPLAY" PATH="$path" \
   sh -c kaldora >"$work/game.log" 2>&1) &
 game=$!
-wait_for_window
+for _ in $(seq 100); do
+  started=$(pgrep -u "$player" -x kaldora) && break
+  sleep 0.05
+done
+wait_for_window "$started"
 data="$home/.local/share/kaldora"
 [ -f "$data/P1.dat" ] || fail "no P1.dat in $data"
 [ -f "$data/sounds/sound1.wav" ] || fail "sounds do not reach the installed ones from $data"
