@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QTimer>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include "window/translations.h"
 
 namespace {
+
+constexpr int kButtonFaceCacheKiB = 1024;
 
 QtMessageHandler toolkit_handler = nullptr;
 QByteArray held_back;  // the platform's words while it connects, said once it has
@@ -93,6 +96,11 @@ int main(int argc, char** argv) {
   toolkit_handler = qInstallMessageHandler(WhileConnecting);
   QApplication app(argc, argv);
   qInstallMessageHandler(toolkit_handler);
+  // The style keeps each button face it draws under the palette it drew it with, and every flash
+  // of the window's background gives the buttons new palettes: the faces of past flashes, never
+  // drawn again, filled the default 10 MiB. 1 MiB holds about ninety faces of 11 KiB, for the
+  // fourteen buttons; a face let go too early is simply drawn again.
+  QPixmapCache::setCacheLimit(kButtonFaceCacheKiB);
   std::fputs(held_back.constData(), stderr);
   kaldora::InstallTranslations();
   // Task bars and docks find the icon and the name through the desktop entry.

@@ -4,11 +4,34 @@
 # windows, names typed, access keys. Afterwards the game still answers, "&Exit" ends it with status
 # 0 and no sanitizer report, and "P1.dat" is as it was or eleven well-formed records.
 #   ui_soak.sh KALDORA [SECONDS [ACTIONS [SEED]]]
+# With SOAK_MEMORY=FILE, the game's memory goes to FILE every 15 s (see sample_memory).
 source "$(dirname "$0")/lib.sh"
 seconds=${2:-30} actions=${3:-3000} RANDOM=${4:-6}
 for _ in $(seq 11); do printf '\xff\xff%37s' ''; done >P1.dat  # -1 points: every game end qualifies
 cp P1.dat "$work/before"
 start_game "$1"
+
+# One line: seconds since the start, then in KiB the resident set, its anonymous and file-backed
+# parts, and of the anonymous part the heap (brk), the other private anonymous mappings (thread
+# arenas, large malloc blocks, stacks) and the shared memory (X images).
+sample_memory() {
+  awk -v t="$1" '/^[0-9a-f]+-[0-9a-f]+ / { kind = $6 == "[heap]" ? "heap" : $6 == "" ? "anon" : "other" }
+    /^Rss:/ { rss[kind] += $2 }
+    END { printf "%s", t
+      while ((getline line < "/proc/'"$game"'/status") > 0)
+        if (line ~ /^(VmRSS|RssAnon|RssFile|RssShmem):/) { split(line, f); printf " %s", f[2] }
+      printf " %d %d\n", rss["heap"], rss["anon"] }' "/proc/$game/smaps"
+}
+if [ -n "${SOAK_MEMORY:-}" ]; then
+  echo "# pid $game; seconds VmRSS RssAnon RssFile RssShmem heap other-anon (KiB)" >"$SOAK_MEMORY"
+  (
+    begin=$SECONDS
+    while kill -0 "$game" 2>/dev/null; do
+      sample_memory $((SECONDS - begin)) >>"$SOAK_MEMORY" 2>/dev/null
+      sleep 15
+    done
+  ) &
+fi
 
 pick() { local a=("$@"); echo "${a[RANDOM % $#]}"; }
 square() { at $((RANDOM % 81)); }
