@@ -12,8 +12,11 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace kaldora {
@@ -28,7 +31,6 @@ using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
 struct X11Window {
   xcb_connection_t* connection = nullptr;
   xcb_window_t id = 0;
-  xcb_window_t root = 0;
 };
 
 X11Window X11(QWidget* window) {
@@ -40,24 +42,37 @@ X11Window X11(QWidget* window) {
   // windows' owner's children among them, a native window of its own.
   if (window->windowHandle() == nullptr)
     return {};
-  X11Window w;
-  w.connection = x11->connection();
-  w.id = static_cast<xcb_window_t>(window->windowHandle()->winId());
-  const XcbReply<xcb_get_geometry_reply_t> geometry(
-      xcb_get_geometry_reply(w.connection, xcb_get_geometry(w.connection, w.id), nullptr),
-      &std::free);
-  if (geometry == nullptr)
-    return {};
-  w.root = geometry->root;
-  return w;
+  return {x11->connection(), static_cast<xcb_window_t>(window->windowHandle()->winId())};
 }
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  const auto cookie =
-      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-  const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
-                                                &std::free);
-  return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+// The atoms of the names, asked for together and kept: every answer the window waits for before
+// it is mapped delays it by a trip to the X server, which on a busy machine is not short.
+std::map<std::string, xcb_atom_t, std::less<>>& KnownAtoms() {
+  static std::map<std::string, xcb_atom_t, std::less<>> known;
+  return known;
+}
+
+template <std::size_t N>
+std::array<xcb_atom_t, N> Atoms(xcb_connection_t* connection, const char* const (&names)[N]) {
+  auto& known = KnownAtoms();
+  std::array<xcb_intern_atom_cookie_t, N> asked{};
+  for (std::size_t i = 0; i < N; ++i) {
+    if (!known.contains(names[i]))
+      asked[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(names[i])),
+                                 names[i]);
+  }
+  std::array<xcb_atom_t, N> atoms{};
+  for (std::size_t i = 0; i < N; ++i) {
+    if (!known.contains(names[i])) {
+      const XcbReply<xcb_intern_atom_reply_t> reply(
+          xcb_intern_atom_reply(connection, asked[i], nullptr), &std::free);
+      if (reply == nullptr)
+        return {};  // every atom NONE: the connection failed
+      known[names[i]] = reply->atom;
+    }
+    atoms[i] = known[names[i]];
+  }
+  return atoms;
 }
 
 // The 32-bit values of a window property of the given type; empty when it is not set.
@@ -79,10 +94,15 @@ QMargins FrameExtents(QWidget* window) {
   const X11Window w = X11(window);
   if (w.connection == nullptr)
     return {};
-  const xcb_atom_t request = Atom(w.connection, "_NET_REQUEST_FRAME_EXTENTS");
-  const xcb_atom_t extents = Atom(w.connection, "_NET_FRAME_EXTENTS");
+  const auto geometry = xcb_get_geometry(w.connection, w.id);
+  const auto [request, extents, net_supported] =
+      Atoms(w.connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS", "_NET_SUPPORTED"});
+  const XcbReply<xcb_get_geometry_reply_t> root(
+      xcb_get_geometry_reply(w.connection, geometry, nullptr), &std::free);
+  if (root == nullptr || request == XCB_ATOM_NONE)
+    return {};
   const std::vector<std::uint32_t> supported =
-      Property(w.connection, w.root, Atom(w.connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
+      Property(w.connection, root->root, net_supported, XCB_ATOM_ATOM);
   if (std::find(supported.begin(), supported.end(), request) == supported.end())
     return {};
   xcb_client_message_event_t message{};
@@ -90,7 +110,7 @@ QMargins FrameExtents(QWidget* window) {
   message.format = 32;
   message.window = w.id;
   message.type = request;
-  xcb_send_event(w.connection, 0, w.root,
+  xcb_send_event(w.connection, 0, root->root,
                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                  reinterpret_cast<const char*>(&message));
   xcb_flush(w.connection);
@@ -169,8 +189,7 @@ void ClearNativeTitle(QWidget* window) {
   const X11Window w = X11(window);
   if (w.connection == nullptr)
     return;
-  const xcb_atom_t utf8 = Atom(w.connection, "UTF8_STRING");
-  const xcb_atom_t net_wm_name = Atom(w.connection, "_NET_WM_NAME");
+  const auto [utf8, net_wm_name] = Atoms(w.connection, {"UTF8_STRING", "_NET_WM_NAME"});
   if (utf8 != XCB_ATOM_NONE && net_wm_name != XCB_ATOM_NONE)
     xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, net_wm_name, utf8, 8, 0,
                         nullptr);
@@ -186,10 +205,10 @@ void SkipTaskbar(QWidget* window) {
   const X11Window w = X11(window);
   if (w.connection == nullptr)
     return;
-  const xcb_atom_t state = Atom(w.connection, "_NET_WM_STATE");
+  const auto [state, skip_taskbar, skip_pager] = Atoms(
+      w.connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
   std::vector<std::uint32_t> atoms = Property(w.connection, w.id, state, XCB_ATOM_ATOM);
-  for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-    const xcb_atom_t atom = Atom(w.connection, name);
+  for (const xcb_atom_t atom : {skip_taskbar, skip_pager}) {
     if (std::find(atoms.begin(), atoms.end(), atom) == atoms.end())
       atoms.push_back(atom);
   }
