@@ -10,7 +10,7 @@
 
 #include "board/random.h"
 #include "control/sound.h"
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 namespace kaldora::bench {
 namespace {

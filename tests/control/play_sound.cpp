@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "control/pulsesound.h"
+#include "control/pulse/pulsesound.h"
 
 int main(int argc, char** argv) {
   using namespace std::chrono;

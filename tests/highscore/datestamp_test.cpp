@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "highscore/datestamp.h"
+#include "highscore/qt/datestamp.h"
 #include "highscore/record.h"
 
 namespace kaldora {

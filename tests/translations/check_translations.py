@@ -37,7 +37,8 @@ def main(lupdate, source, build):
     with tempfile.TemporaryDirectory() as scratch:
         copies = [shutil.copy(f, scratch) for f in files]
         subprocess.run([lupdate, "-silent", "-locations", "none",
-                        os.path.join(source, "window"), os.path.join(source, "highscore"),
+                        *(os.path.join(source, layer, "qt")
+                          for layer in ("board", "highscore", "tree", "window")),
                         os.path.join(build, "generated", "panels_i18n.cpp"), "-ts", *copies],
                        check=True)
         for path in copies:

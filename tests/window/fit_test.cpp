@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "tests/window/rig.h"
-#include "window/layout.h"
-#include "window/translations.h"
+#include "window/qt/layout.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 

@@ -6,7 +6,7 @@
 #include <QThread>
 
 #include "tests/support/fakes.h"
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 namespace kaldora {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "tests/support/fakes.h"
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 namespace kaldora::testing {
 

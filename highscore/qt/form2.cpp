@@ -1,10 +1,10 @@
 // The highscore window's rows, coloured gold to pale for the first three ranks.
-#include "highscore/form2.h"
+#include "highscore/qt/form2.h"
 
 #include <QCoreApplication>
 
-#include "window/layout.h"
-#include "window/translations.h"
+#include "window/qt/layout.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 

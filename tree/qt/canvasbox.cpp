@@ -1,9 +1,9 @@
 // The tree canvas: lines in the foreground colour on a kept image.
-#include "window/canvasbox.h"
+#include "tree/qt/canvasbox.h"
 
 #include <QPainter>
 
-#include "window/layout.h"
+#include "window/qt/layout.h"
 
 namespace kaldora {
 

@@ -1,5 +1,5 @@
 // The main window's controls, placed in twips as designed, and their binding to the game logic.
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,9 +18,9 @@
 
 #include "resources/pictures.h"
 #include "resources/texts.h"
-#include "window/access.h"
-#include "window/layout.h"
-#include "window/translations.h"
+#include "window/qt/access.h"
+#include "window/qt/layout.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 

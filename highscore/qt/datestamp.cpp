@@ -1,5 +1,5 @@
 // The date stamp of a new highscore entry, from the locale's own date and time patterns.
-#include "highscore/datestamp.h"
+#include "highscore/qt/datestamp.h"
 
 #include <QTime>
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
-#include "highscore/form2.h"
-#include "highscore/form3.h"
-#include "highscore/form4.h"
+#include "highscore/qt/form2.h"
+#include "highscore/qt/form3.h"
+#include "highscore/qt/form4.h"
 
 namespace kaldora {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "board/game.h"
-#include "highscore/datestamp.h"
-#include "highscore/smallwindows.h"
-#include "window/boardkeys.h"
-#include "window/boardnews.h"
-#include "window/canvasbox.h"
-#include "window/squarebox.h"
+#include "highscore/qt/datestamp.h"
+#include "highscore/qt/smallwindows.h"
+#include "board/qt/boardkeys.h"
+#include "board/qt/boardnews.h"
+#include "tree/qt/canvasbox.h"
+#include "board/qt/squarebox.h"
 
 class QLabel;
 class QPlainTextEdit;

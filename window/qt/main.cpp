@@ -13,9 +13,9 @@
 #include <functional>
 
 #include "board/random.h"
-#include "control/pulsesound.h"
-#include "window/form1.h"
-#include "window/translations.h"
+#include "control/pulse/pulsesound.h"
+#include "window/qt/form1.h"
+#include "window/qt/translations.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The small windows, made on first use and wired to the main window's actions then.
-#include "highscore/smallwindows.h"
+#include "highscore/qt/smallwindows.h"
 
 namespace kaldora {
 

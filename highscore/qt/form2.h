@@ -5,7 +5,7 @@
 #include <array>
 
 #include "highscore/highscore.h"
-#include "window/smallwindow.h"
+#include "window/qt/smallwindow.h"
 
 namespace kaldora {
 

@@ -1,6 +1,6 @@
 // The sound module (kaldora-sound.so): each sound decoded with libsndfile, written through
 // libpulse-simple.
-#include "control/soundmodule.h"
+#include "control/pulse/soundmodule.h"
 
 #include <fcntl.h>
 #include <pulse/context.h>

@@ -1,11 +1,11 @@
 // The board's table and cells for assistive technologies.
-#include "window/boardaccess.h"
+#include "board/qt/boardaccess.h"
 
 #include <QWidget>
 #include <QWindow>
 
-#include "window/boardkeys.h"
-#include "window/squarebox.h"
+#include "board/qt/boardkeys.h"
+#include "board/qt/squarebox.h"
 
 namespace kaldora {
 

@@ -1,5 +1,5 @@
 // Painting a square and turning its mouse events into a drag.
-#include "window/squarebox.h"
+#include "board/qt/squarebox.h"
 
 #include <QAccessible>
 #include <QMouseEvent>

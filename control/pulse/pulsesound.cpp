@@ -1,5 +1,5 @@
 // The playback thread, which plays each sound through the sound module it loads for the first.
-#include "control/pulsesound.h"
+#include "control/pulse/pulsesound.h"
 
 #include <dlfcn.h>
 #include <sys/stat.h>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "control/soundmodule.h"
+#include "control/pulse/soundmodule.h"
 
 namespace kaldora {
 namespace {

@@ -1,5 +1,5 @@
 // Finding and installing the game's translation.
-#include "window/translations.h"
+#include "window/qt/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "highscore/highscore.h"
-#include "window/smallwindow.h"
+#include "window/qt/smallwindow.h"
 
 namespace kaldora {
 

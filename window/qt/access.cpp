@@ -1,16 +1,16 @@
 // The accessible interfaces of the windows and the factory that hands them to Qt.
-#include "window/access.h"
+#include "window/qt/access.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QLabel>
 
-#include "window/boardaccess.h"
-#include "window/boardkeys.h"
-#include "window/boardnews.h"
-#include "window/form1.h"
-#include "window/smallwindow.h"
-#include "window/squarebox.h"
+#include "board/qt/boardaccess.h"
+#include "board/qt/boardkeys.h"
+#include "board/qt/boardnews.h"
+#include "window/qt/form1.h"
+#include "window/qt/smallwindow.h"
+#include "board/qt/squarebox.h"
 
 namespace kaldora {
 

@@ -1,10 +1,10 @@
 // The name entry window.
-#include "highscore/form3.h"
+#include "highscore/qt/form3.h"
 
 #include <QKeyEvent>
 
-#include "window/layout.h"
-#include "window/translations.h"
+#include "window/qt/layout.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 

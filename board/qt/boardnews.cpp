@@ -1,9 +1,9 @@
 // Turning the board's changes during a move into one short sentence, and saying it.
-#include "window/boardnews.h"
+#include "board/qt/boardnews.h"
 
 #include <QStringList>
 
-#include "window/boardaccess.h"
+#include "board/qt/boardaccess.h"
 
 namespace kaldora {
 

@@ -1,11 +1,11 @@
 // The small windows' common frame.
-#include "window/smallwindow.h"
+#include "window/qt/smallwindow.h"
 
 #include <QPainter>
 
-#include "window/access.h"
-#include "window/layout.h"
-#include "window/translations.h"
+#include "window/qt/access.h"
+#include "window/qt/layout.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 

@@ -1,5 +1,5 @@
 // Keyboard play on the board, and the colour symbols, both drawn over the squares.
-#include "window/boardkeys.h"
+#include "board/qt/boardkeys.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <cmath>
 
-#include "window/squarebox.h"
+#include "board/qt/squarebox.h"
 
 namespace kaldora {
 

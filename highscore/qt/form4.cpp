@@ -1,11 +1,11 @@
 // The reset question's window.
-#include "highscore/form4.h"
+#include "highscore/qt/form4.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 
-#include "window/layout.h"
-#include "window/translations.h"
+#include "window/qt/layout.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 

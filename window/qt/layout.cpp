@@ -1,5 +1,5 @@
 // Fonts, labels and text boxes as designed, and what the X11 window manager is told of the windows.
-#include "window/layout.h"
+#include "window/qt/layout.h"
 
 #include <xcb/xcb.h>
 #include <QFontMetrics>
