@@ -73,6 +73,11 @@ class Board {
   explicit Board(SquareDisplay& display) : display_(display) {}
 
   const Square& operator[](int n) const { return squares_[static_cast<std::size_t>(n)]; }
+  // The source picture square n shows, 0..9, or -1 for none.
+  int Shown(int n) const {
+    const SourceImage* picture = (*this)[n].Picture;
+    return picture == nullptr ? -1 : picture->index;
+  }
   static const SourceBox& picF(int k);
 
   void SetTag(int n, std::string_view tag);

@@ -16,7 +16,7 @@ Game::Game(Ports ports, Random& random)
       random_(random),
       board_(ports.squares),
       tree_(random, ports.canvas, ports.events),
-      highscore_(ports.highscore, ports.window, m_) {}
+      highscore_(ports.highscore, m_) {}
 
 void Game::Form_Load() {
   m_.FarbFaktor = Fixed4{71800};
@@ -59,14 +59,17 @@ void Game::cmdHighscoreErneuern_Click() {
 }
 
 // The score is 16 bits wide; it stops at the largest value rather than turning negative.
-void Game::AddPoints(std::int16_t award) {
+std::int16_t Game::AddPoints(std::int16_t award) {
   const int sum = std::min<int>(m_.Punkte + award, std::numeric_limits<std::int16_t>::max());
+  const auto gained = static_cast<std::int16_t>(sum - m_.Punkte);
   m_.Punkte = static_cast<std::int16_t>(sum);
+  return gained;
 }
 
 void Game::SetAllEnabled(bool enabled) {
   for (int n = 0; n < kSquares; ++n)
     board_.SetEnabled(n, enabled);
+  ports_.report.BoardEnabled(enabled);
 }
 
 void Game::ShowScore() {

@@ -6,40 +6,15 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "board/gameevents.h"
 #include "board/module1.h"
 #include "board/random.h"
 #include "control/sound.h"
 #include "highscore/highscore.h"
 #include "tree/tree.h"
+#include "window/mainwindowview.h"
 
 namespace kaldora {
-
-enum class Panel { Rules, Information };  // txtSpielregeln, txtInformation
-
-// The main window itself and its controls other than the squares, as far as the logic touches
-// them.
-class MainWindowView {
- public:
-  virtual ~MainWindowView() = default;
-  // Changing the window's background erases every line drawn on it.
-  virtual void SetBackColor(Rgb colour) = 0;
-  // A one-pixel horizontal or vertical line on the window's surface, in window pixels, from its
-  // start point up to but not including its end point. It stays until the background changes.
-  virtual void DrawLine(int x1, int y1, int x2, int y2, Rgb colour) = 0;
-  virtual void SetScoreText(std::string_view text) = 0;  // lblPunkte
-  virtual std::string ScoreText() const = 0;
-  virtual void SetTitleForeColor(Rgb colour) = 0;  // lblKaldora
-  virtual void SetTitleBackColor(Rgb colour) = 0;
-  virtual void SetCanvasBackColor(Rgb colour) = 0;  // picCanvas
-  virtual void CentreOnScreen() = 0;
-  virtual void SetStartVisible(bool visible) = 0;  // cmdSpielStarten
-  virtual void FocusStart() = 0;
-  virtual bool PanelVisible(Panel panel) const = 0;
-  virtual void SetPanelVisible(Panel panel, bool visible) = 0;
-  virtual std::string SoundCaption() const = 0;  // cmdTonEinschaltenAusschalten
-  virtual void SetSoundCaption(std::string_view caption) = 0;
-  virtual void EndProgram() = 0;
-};
 
 // tmrTimer: once enabled, it ticks (tmrTimer_Timer) after 400 milliseconds, and again every 400
 // milliseconds until it is disabled. Enabling it while it is enabled changes nothing.
@@ -57,6 +32,7 @@ struct Ports {
   GameTimer& timer;
   TreeCanvas& canvas;
   EventPump& events;
+  GameEvents& report;
   HighscorePorts highscore;
 };
 
@@ -126,9 +102,15 @@ class Game {
   void QuadrateUntenTreffer();
   void Treffer9er();
   // Marks every square that shows the picture of source c and starts the timer that empties them.
-  void DissolveColour(int c);
+  void DissolveColour(int c, bool chance);
+  // Notes the colour of the squares listed in `dissolved`, then empties them.
+  template <std::size_t n>
+  void EmptyDissolved(Dissolved<n>& dissolved);
+  // A coloured square on a free one, its colour drawn first: the start's and Neufelder's way.
+  void PlaceNewSquare();
 
-  void AddPoints(std::int16_t award);
+  // Returns what the score gained.
+  std::int16_t AddPoints(std::int16_t award);
   void SetAllEnabled(bool enabled);
   void ShowScore();
   void DrawColour();
@@ -141,6 +123,9 @@ class Game {
   Module1 m_;
   TreeDrawing tree_;
   Highscore highscore_;
+  // The row or quad being dissolved, from its emptying to its Treffer procedure.
+  RowDissolved row_;
+  QuadDissolved quad_;
 
   std::array<std::int32_t, 45> Summen5er{};
   std::array<std::int32_t, 25> SummenDiagonaleRechts{};

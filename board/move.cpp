@@ -11,6 +11,9 @@ void Game::picP_DragDrop(int t, int s) {
     board_.SetPicture(s, nullptr);
     board_.SetTag(s, code::kFree);
     // The vacated square keeps its drag mode; with no picture it can never move anything.
+    ports_.report.SquareMoved(s, t);
+  } else {
+    ports_.report.DropRefused(s, t);
   }
 
   Spalten();

@@ -14,14 +14,8 @@ void Game::DrawColour() {
 void Game::Neufelder() {
   m_.SpielEnde = false;
   for (int placement = 0; placement < 3; ++placement) {
-    if (!board_.HasFreeSquare())
-      continue;
-    DrawColour();
-    int p = 0;
-    do {
-      p = random_.Below(kSquares);
-    } while (board_[p].Tag != code::kFree);
-    board_.Colour(p, FarbIndex);
+    if (board_.HasFreeSquare())
+      PlaceNewSquare();
   }
 
   if (board_.HasFreeSquare()) {
@@ -44,11 +38,23 @@ void Game::Neufelder() {
   m_.SpielEnde = true;
 }
 
+// A repeated position draw keeps the colour drawn.
+void Game::PlaceNewSquare() {
+  DrawColour();
+  int p = 0;
+  do {
+    p = random_.Below(kSquares);
+  } while (board_[p].Tag != code::kFree);
+  board_.Colour(p, FarbIndex);
+  ports_.report.NewSquare(p, FarbIndex);
+}
+
 void Game::EndOfGame() {
   TonAbspielen("sounds\\sound7.wav", kSync);
-  for (int n = 0; n < kSquares; ++n)
-    board_.SetEnabled(n, false);
-  if (m_.Punkte > MindestPunkte)
+  SetAllEnabled(false);
+  const bool qualifies = m_.Punkte > MindestPunkte;
+  ports_.report.GameOver(m_.Punkte, qualifies);
+  if (qualifies)
     highscore_.OfferNewScore(m_.Punkte);
 }
 

@@ -63,10 +63,9 @@ void Game::QuadrateUnten() {
 }
 
 void Game::QuadratLeeren(int s) {
-  for (int row = 0; row < 3; ++row) {
-    for (int i = 0; i < 3; ++i)
-      board_.FeldLeeren(s + 9 * row + i);
-  }
+  for (std::size_t i = 0; i < 9; ++i)
+    quad_.squares[i] = s + 9 * static_cast<int>(i / 3) + static_cast<int>(i % 3);
+  EmptyDissolved(quad_);
 }
 
 void Game::QuadrateObenTreffer() {
@@ -81,11 +80,14 @@ void Game::QuadrateUntenTreffer() {
 
 // All squares stay disabled while the tree lets waiting events run, so no drop can happen then.
 void Game::Treffer9er() {
+  QuadDissolved quad = quad_;
   SetAllEnabled(false);
   TonAbspielen("sounds\\sound4.wav", kAsync);
   NeuerBaum();
-  AddPoints(m_.Punkte9er);
+  quad.points = AddPoints(m_.Punkte9er);
   ShowScore();
+  quad.score = m_.Punkte;
+  ports_.report.QuadDissolved(quad);
   FarbeAufloesen();
   SetAllEnabled(true);
 }

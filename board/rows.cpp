@@ -8,15 +8,19 @@ namespace {
 
 using Ziel5er = WinningSumSet<5>;
 
-// Windows are numbered 5 * major + minor; the board square of their first field follows.
+// Windows are numbered 5 * major + minor; the board square of their first field follows. A column
+// window's major is its column; a row's or a diagonal's is its top row.
 constexpr int ColumnWindowStart(int w) {
   return 9 * (w % 5) + w / 5;
 }
-constexpr int RowWindowStart(int w) {
+constexpr int WindowStart(int w) {
   return 9 * (w / 5) + w % 5;
 }
-constexpr int DiagonalWindowStart(int w) {
-  return 9 * (w / 5) + w % 5;
+
+template <std::size_t n>
+void ListLine(int s, int step, Dissolved<n>& dissolved) {
+  for (std::size_t i = 0; i < n; ++i)
+    dissolved.squares[i] = s + step * static_cast<int>(i);
 }
 
 // The sums of the windows of five along one line of the board, from square `first` on, `step`
@@ -55,7 +59,7 @@ void Game::Zeilen() {
     SlideFive(board_, 9 * r, 1, 5, [&](int c, std::int32_t sum) { Summen5er[5 * r + c] = sum; });
   for (int w = 0; w < 45; ++w) {
     if (Ziel5er::Contains(Summen5er[w])) {
-      ZeileLeeren(RowWindowStart(w));
+      ZeileLeeren(WindowStart(w));
       ZeilenTreffer();
       return;
     }
@@ -80,14 +84,14 @@ void Game::Diagonalen() {
   }
   for (int w = 0; w < 25; ++w) {
     if (Ziel5er::Contains(SummenDiagonaleRechts[w])) {
-      DiagonaleRechtsLeeren(DiagonalWindowStart(w));
+      DiagonaleRechtsLeeren(WindowStart(w));
       DiagonalenTreffer();
       return;
     }
   }
   for (int w = 0; w < 25; ++w) {
     if (Ziel5er::Contains(SummenDiagonaleLinks[w])) {
-      DiagonaleLinksLeeren(DiagonalWindowStart(w) + 4);
+      DiagonaleLinksLeeren(WindowStart(w) + 4);
       DiagonalenTreffer();
       return;
     }
@@ -95,24 +99,41 @@ void Game::Diagonalen() {
 }
 
 void Game::SpalteLeeren(int s) {
-  for (int i = 0; i < 5; ++i)
-    board_.FeldLeeren(s + 9 * i);
+  ListLine(s, 9, row_);
+  EmptyDissolved(row_);
 }
 
 void Game::ZeileLeeren(int s) {
-  for (int i = 0; i < 5; ++i)
-    board_.FeldLeeren(s + i);
+  ListLine(s, 1, row_);
+  EmptyDissolved(row_);
 }
 
 void Game::DiagonaleRechtsLeeren(int s) {
-  for (int i = 0; i < 5; ++i)
-    board_.FeldLeeren(s + 10 * i);
+  ListLine(s, 10, row_);
+  EmptyDissolved(row_);
 }
 
 void Game::DiagonaleLinksLeeren(int s) {
-  for (int i = 0; i < 5; ++i)
-    board_.FeldLeeren(s + 8 * i);
+  ListLine(s, 8, row_);
+  EmptyDissolved(row_);
 }
+
+template <std::size_t n>
+void Game::EmptyDissolved(Dissolved<n>& dissolved) {
+  dissolved.colour = kJokerSource;
+  dissolved.jokers = 0;
+  for (int square : dissolved.squares) {
+    const int shown = board_.Shown(square);
+    if (shown == kJokerSource)
+      ++dissolved.jokers;
+    else
+      dissolved.colour = shown;
+  }
+  for (int square : dissolved.squares)
+    board_.FeldLeeren(square);
+}
+
+template void Game::EmptyDissolved(QuadDissolved&);
 
 void Game::SpaltenTreffer() {
   Treffer5er();
@@ -130,10 +151,14 @@ void Game::DiagonalenTreffer() {
 }
 
 void Game::Treffer5er() {
+  // Waiting events run within the tree; the row is told as it was emptied.
+  RowDissolved row = row_;
   TonAbspielen("sounds\\sound3.wav", kAsync);
   NeuerBaum();
-  AddPoints(m_.Punkte5er);
+  row.points = AddPoints(m_.Punkte5er);
   ShowScore();
+  row.score = m_.Punkte;
+  ports_.report.RowDissolved(row);
 }
 
 }  // namespace kaldora

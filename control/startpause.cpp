@@ -10,6 +10,7 @@ void Game::cmdSpielAbbrechen_Click() {
     board_.FeldLeeren(i);
     board_.SetEnabled(i, true);
   }
+  ports_.report.BoardEnabled(true);
   m_.Punkte = 0;
   ShowScore();
   ports_.window.SetStartVisible(true);
@@ -26,21 +27,9 @@ void Game::cmdSpielStarten_Click() {
   SpielAbbrechen();
   random_.Randomize();
 
-  // Each square's colour is drawn before its position; a repeated position draw keeps the colour.
-  int placed[3] = {-1, -1, -1};
-  for (int i = 0; i < 3; ++i) {
-    DrawColour();
-    int p = 0;
-    bool taken = false;
-    do {
-      p = random_.Below(kSquares);
-      taken = false;
-      for (int j = 0; j < i; ++j)
-        taken = taken || placed[j] == p;
-    } while (taken);
-    placed[i] = p;
-    board_.Colour(p, FarbIndex);
-  }
+  // The board is empty now: a draw lands on a free square unless it is one of these three.
+  for (int i = 0; i < 3; ++i)
+    PlaceNewSquare();
 
   TonAbspielen("sounds\\sound2.wav", kAsync);
   ports_.window.SetStartVisible(false);

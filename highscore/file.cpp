@@ -17,11 +17,11 @@ off_t Offset(int n) {
   return static_cast<off_t>(n - 1) * static_cast<off_t>(kRecordSize);
 }
 
+}  // namespace
+
 std::string Reason(int error) {
   return std::error_code(error, std::generic_category()).message();
 }
-
-}  // namespace
 
 HighscoreFile::HighscoreFile(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);

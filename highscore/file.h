@@ -38,6 +38,9 @@ class HighscoreFile {
 
 using HighscoreList = std::array<HighscoreSatz, kHighscorePlaces>;
 
+// The system's reason for an errno value, in words.
+std::string Reason(int error);
+
 // What became of a list to be stored; nothing is printed, the caller decides what to say.
 struct StoreOutcome {
   bool stored = false;

@@ -2,25 +2,9 @@
 #include "highscore/highscore.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 
-#include "board/game.h"
-
 namespace kaldora {
-
-namespace {
-
-// The score label always shows a 16-bit number; anything else counts as no points.
-std::int16_t PointsFromCaption(std::string_view caption) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(caption.data(), caption.data() + caption.size(), value);
-  if (error != std::errc() || end != caption.data() + caption.size())
-    return 0;
-  return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
-
-}  // namespace
 
 std::int16_t Highscore::ReadMindestPunkte() const {
   const HighscoreFile file(ports_.path);
@@ -53,9 +37,9 @@ void Highscore::Form2_cmdWeiter_Click() {
 }
 
 StoreOutcome Highscore::Form3_cmdWeiter_Click() {
-  // The points are what the score label shows now, which is 0 if a new game has begun meanwhile.
+  // The points are the score shown now, which is 0 if a new game has begun meanwhile.
   const std::string name = ports_.entry.Name();
-  const std::int16_t punkte = PointsFromCaption(main_.ScoreText());
+  const std::int16_t punkte = m_.Punkte;
   const std::string datum = ports_.clock.GeneralDate();
   ports_.list.SetRow(10, std::to_string(punkte), name, datum);
   ports_.entry.ClearName();

@@ -11,8 +11,6 @@
 
 namespace kaldora {
 
-class MainWindowView;
-
 // Form2, the highscore window: eleven rows of rank, points, name and date; row 10 is hidden.
 class HighscoreWindowView {
  public:
@@ -61,8 +59,7 @@ struct HighscorePorts {
 
 class Highscore {
  public:
-  Highscore(HighscorePorts ports, MainWindowView& main, Module1& m)
-      : ports_(std::move(ports)), main_(main), m_(m) {}
+  Highscore(HighscorePorts ports, Module1& m) : ports_(std::move(ports)), m_(m) {}
 
   // The points of record 10, which a final score must beat.
   std::int16_t ReadMindestPunkte() const;
@@ -89,7 +86,6 @@ class Highscore {
   void Sortieren();
 
   HighscorePorts ports_;
-  MainWindowView& main_;
   Module1& m_;
 };
 

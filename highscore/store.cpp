@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -23,10 +22,6 @@ using namespace std::chrono_literals;
 // this one for good, so after this long the list is stored without the lock.
 constexpr auto kLockLimit = 3s;
 constexpr std::size_t kListSize = kRecordSize * kHighscorePlaces;
-
-std::string Reason(int error) {
-  return std::error_code(error, std::generic_category()).message();
-}
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
