@@ -10,7 +10,7 @@
 #include <string>
 
 #include "highscore/highscore.h"
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -49,10 +49,9 @@ void Run(const std::uint8_t* data, std::size_t size) {
 
   FakeHighscore views;
   views.name = "Jürgen aus dem Fuzzwald";
-  FakeWindow main;
-  main.score = "300";
   Module1 m;
-  Highscore highscore(HighscorePorts{views, views, views, views, path}, main, m);
+  m.Punkte = 300;
+  Highscore highscore(HighscorePorts{views, views, views, views, path}, m);
 
   Check(highscore.ReadMindestPunkte() == PointsAt(input, 9 * kRecordSize), "MindestPunkte");
   highscore.FillRowsFromFile();

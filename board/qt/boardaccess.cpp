@@ -90,7 +90,7 @@ QAccessible::State BoardTable::state() const {
   QAccessible::State state = QAccessibleWidget::state();
   bool any = false;
   for (int n = 0; n < 81 && !any; ++n)
-    any = keys()->square(n).isEnabled();
+    any = keys()->board()[n].Enabled;
   state.disabled = state.disabled || !any;
   return state;
 }
@@ -158,7 +158,7 @@ QAccessibleInterface* SquareCell::parent() const {
 QString SquareCell::text(QAccessible::Text t) const {
   if (t != QAccessible::Name)
     return {};
-  return SquareName(index(), keys_->sourceOf(index()));
+  return SquareName(index(), keys_->board().Shown(index()));
 }
 
 QRect SquareCell::rect() const {
@@ -167,7 +167,7 @@ QRect SquareCell::rect() const {
 
 QAccessible::State SquareCell::state() const {
   QAccessible::State state;
-  state.disabled = !square()->isEnabled() || !keys_->isEnabled();
+  state.disabled = !keys_->board()[index()].Enabled || !keys_->isEnabled();
   state.focusable = true;
   state.focused = keys_->hasFocus() && keys_->cursor() == index();
   state.selectable = true;

@@ -75,9 +75,8 @@ void DrawSymbol(QPainter& p, int colour, QRectF box) {
 }  // namespace
 
 BoardKeys::BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
-                     std::function<void(int, int)> drop,
-                     std::function<int(const SquareBox&)> source_of)
-    : QWidget(parent), squares_(squares), drop_(std::move(drop)), source_of_(std::move(source_of)) {
+                     const Board& board, std::function<void(int, int)> drop)
+    : QWidget(parent), squares_(squares), board_(board), drop_(std::move(drop)) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::TabFocus);
   const QRect first = squares_.front()->geometry();
@@ -137,12 +136,12 @@ void BoardKeys::MoveTo(int n) {
 
 // Only what a mouse could drag is picked up; a disabled square takes no key.
 bool BoardKeys::CanPickUp(int n) const {
-  const SquareBox& box = square(n);
-  return isEnabled() && held_ < 0 && box.isEnabled() && box.dragMode() == 1;
+  const Square& square = board_[n];
+  return isEnabled() && held_ < 0 && square.Enabled && square.DragMode == 1;
 }
 
 bool BoardKeys::CanDropOn(int n) const {
-  return isEnabled() && held_ >= 0 && square(n).isEnabled();
+  return isEnabled() && held_ >= 0 && board_[n].Enabled;
 }
 
 bool BoardKeys::PickUp(int n) {
@@ -231,11 +230,11 @@ void BoardKeys::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (symbols_) {
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const SquareBox* square : squares_) {
-      const int colour = source_of_(*square);
-      if (colour < 0 || colour > 7)  // the colours and the joker
+    for (int n = 0; n < kSquares; ++n) {
+      const int colour = board_.Shown(n);
+      if (colour < 0 || colour > kJokerSource)  // the colours and the joker
         continue;
-      const QRectF place = QRectF(SquareRect(square->index())).adjusted(38, 38, -7, -7);
+      const QRectF place = QRectF(SquareRect(n)).adjusted(38, 38, -7, -7);
       DrawSymbol(painter, colour, place);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);

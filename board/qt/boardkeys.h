@@ -7,20 +7,21 @@
 #include <array>
 #include <functional>
 
+#include "board/board.h"
+
 namespace kaldora {
 
 class SquareBox;
 
 class BoardKeys final : public QWidget {
  public:
-  // squares: the 81 boxes, which it lies over; drop: a drop of source on target, as the mouse
-  // gives; source_of: the source picture a box shows, 0..9, or -1 for none.
-  BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
-            std::function<void(int target, int source)> drop,
-            std::function<int(const SquareBox&)> source_of);
+  // squares: the 81 boxes, which it lies over; board: what they hold; drop: a drop of source on
+  // target, as the mouse gives.
+  BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares, const Board& board,
+            std::function<void(int target, int source)> drop);
 
   const SquareBox& square(int n) const { return *squares_[static_cast<std::size_t>(n)]; }
-  int sourceOf(int n) const { return source_of_(square(n)); }
+  const Board& board() const { return board_; }
   int cursor() const { return cursor_; }
   int held() const { return held_; }  // -1: none
   bool frameShown() const { return keyboard_ && hasFocus(); }
@@ -55,8 +56,8 @@ class BoardKeys final : public QWidget {
   void AnnounceCursor();
 
   const std::array<SquareBox*, 81>& squares_;
+  const Board& board_;
   std::function<void(int, int)> drop_;
-  std::function<int(const SquareBox&)> source_of_;
   int cursor_ = 40;
   int held_ = -1;
   bool keyboard_ = false;

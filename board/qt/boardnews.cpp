@@ -4,17 +4,11 @@
 #include <QStringList>
 
 #include "board/qt/boardaccess.h"
+#include "window/qt/access.h"
 
 namespace kaldora {
 
 namespace {
-
-constexpr int kBurst = 8;
-constexpr int kBlackstone = 9;
-
-bool IsColour(int source) {
-  return source >= 0 && source < kBurst;  // the seven colours and the joker
-}
 
 QString Place(int n) {
   return BoardNews::tr("row %1, column %2").arg(n / 9 + 1).arg(n % 9 + 1);
@@ -27,87 +21,84 @@ class NewsMessage final : public QWidget {
 
 }  // namespace
 
-void BoardNews::Begin(int target, int source) {
-  log_.clear();
-  target_ = target;
-  source_ = source;
+void BoardNews::Begin() {
+  parts_.clear();
+  fresh_.clear();
+  bursts_ = 0;
   active_ = true;
 }
 
-void BoardNews::Picture(int n, int before, int after) {
-  if (active_ && before != after)
-    log_.push_back({n, before, after});
-}
-
-void BoardNews::Score(int before, int after) {
-  if (active_)
-    log_.push_back({-1, before, after});
-}
-
-QString BoardNews::Take(bool game_over, int score) {
+QString BoardNews::Take() {
   if (!active_)
     return {};
+  TellFresh();
+  TellBursts();
   active_ = false;
-  std::size_t i = 0;
-  // The drop itself: the target takes the source's picture, and the source is emptied.
-  if (log_.size() >= 2 && log_[0].n == target_ && log_[0].before < 0 && log_[1].n == source_ &&
-      log_[1].after < 0 && log_[1].before == log_[0].after)
-    i = 2;
+  const QString sentence = parts_.join(QLatin1Char(' '));
+  parts_.clear();
+  return sentence;
+}
 
-  QStringList parts;
-  QStringList fresh;
-  int emptied = 0;
-  int burst_colour = -1;
-  int bursts = 0;
-  const auto tell_fresh = [&] {
-    if (!fresh.isEmpty())
-      parts << tr("New squares: %1.").arg(fresh.join(QStringLiteral("; ")));
-    fresh.clear();
-  };
-  const auto tell_bursts = [&] {
-    if (bursts == 1)
-      parts << tr("Colour burst: 1 %1 square.").arg(SquareContent(burst_colour));
-    else if (bursts > 1)
-      parts << tr("Colour burst: %1 %2 squares.").arg(bursts).arg(SquareContent(burst_colour));
-    bursts = 0;
-  };
-  for (; i < log_.size(); ++i) {
-    const Change& c = log_[i];
-    if (c.n < 0) {
-      tell_fresh();
-      if (emptied == 5 && c.after >= c.before)
-        parts << tr("Row dissolved, %1 points, score %2.").arg(c.after - c.before).arg(c.after);
-      else if (emptied == 9 && c.after >= c.before)
-        parts << tr("Quad dissolved, %1 points, score %2.").arg(c.after - c.before).arg(c.after);
-      emptied = 0;
-    } else if (c.after == kBurst) {
-      // A burst square is emptied first and then shows the burst.
-      const bool was_colour = i > 0 && log_[i - 1].n == c.n && IsColour(log_[i - 1].before);
-      if (was_colour) {
-        tell_fresh();
-        --emptied;
-        ++bursts;
-        burst_colour = log_[i - 1].before;
-      }
-      continue;
-    } else if (IsColour(c.before) && c.after < 0) {
-      ++emptied;
-      continue;  // a burst may follow on the same square
-    } else if (IsColour(c.after) && c.before < 0) {
-      tell_bursts();
-      fresh << tr("%1 at %2").arg(SquareContent(c.after), Place(c.n));
-    } else if (c.after == kBlackstone) {
-      tell_fresh();
-      tell_bursts();
-      parts << tr("Blackstone at %1.").arg(Place(c.n));
-    }
-  }
-  tell_fresh();
-  tell_bursts();
-  if (game_over)
-    parts << tr("Game over, score %1.").arg(score);
-  log_.clear();
-  return parts.join(QLatin1Char(' '));
+void BoardNews::TellFresh() {
+  if (!fresh_.isEmpty())
+    parts_ << tr("New squares: %1.").arg(fresh_.join(QStringLiteral("; ")));
+  fresh_.clear();
+}
+
+void BoardNews::TellBursts() {
+  if (bursts_ == 1)
+    parts_ << tr("Colour burst: 1 %1 square.").arg(SquareContent(burst_colour_));
+  else if (bursts_ > 1)
+    parts_ << tr("Colour burst: %1 %2 squares.").arg(bursts_).arg(SquareContent(burst_colour_));
+  bursts_ = 0;
+}
+
+void BoardNews::Tell(const QString& part) {
+  TellFresh();
+  TellBursts();
+  parts_ << part;
+}
+
+void BoardNews::RowDissolved(const kaldora::RowDissolved& row) {
+  if (active_)
+    Tell(tr("Row dissolved, %1 points, score %2.").arg(row.points).arg(row.score));
+}
+
+void BoardNews::QuadDissolved(const kaldora::QuadDissolved& quad) {
+  if (active_)
+    Tell(tr("Quad dissolved, %1 points, score %2.").arg(quad.points).arg(quad.score));
+}
+
+void BoardNews::ColourMarked(const kaldora::ColourMarked& marked) {
+  if (!active_ || marked.squares.empty())
+    return;
+  TellFresh();
+  if (bursts_ > 0 && burst_colour_ != marked.colour)
+    TellBursts();
+  burst_colour_ = marked.colour;
+  bursts_ += static_cast<int>(marked.squares.size());
+}
+
+void BoardNews::BlackstonePlaced(int n) {
+  if (active_)
+    Tell(tr("Blackstone at %1.").arg(Place(n)));
+}
+
+void BoardNews::NewSquare(int n, int colour) {
+  if (!active_)
+    return;
+  TellBursts();
+  fresh_ << tr("%1 at %2").arg(SquareContent(colour), Place(n));
+}
+
+void BoardNews::GameOver(std::int16_t score, bool) {
+  if (active_)
+    Tell(tr("Game over, score %1.").arg(score));
+}
+
+void BoardNews::BoardEnabled(bool) {
+  if (keys_ != nullptr)  // the game sets up the squares before the keys exist
+    TellBoardState(keys_);
 }
 
 NewsBar::NewsBar(QWidget* parent) : QWidget(parent) {

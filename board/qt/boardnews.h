@@ -4,39 +4,48 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <deque>
-#include <vector>
+
+#include "board/gameevents.h"
 
 namespace kaldora {
 
-// The changes the window sees while a move runs, in their order.
-class BoardNews {
+class BoardKeys;
+
+// What the game did during one move or button, gathered from its events into one sentence; also
+// tells assistive technologies the board's state when the game enables or disables it.
+class BoardNews final : public GameEvents {
   Q_DECLARE_TR_FUNCTIONS(BoardNews)
 
  public:
-  // A drop of source on target starts; -1, -1 for a move of another kind (Start).
-  void Begin(int target, int source);
+  void SetKeys(BoardKeys* keys) { keys_ = keys; }
+  // A move or a button starts; events outside one are not told.
+  void Begin();
   bool active() const { return active_; }
-  // What was seen so far was the player's own doing.
-  void Clear() { log_.clear(); }
-  // Square n changed its picture; sources 0..9, -1 for none.
-  void Picture(int n, int before, int after);
-  void Score(int before, int after);
-  // The sentence for what happened since Begin, empty when there is nothing to tell; the board
-  // is full and frozen when game_over. Ends the move.
-  QString Take(bool game_over, int score);
+  // The sentence for what happened since Begin, empty when there is nothing to tell. Ends it.
+  QString Take();
+
+  void RowDissolved(const kaldora::RowDissolved& row) override;
+  void QuadDissolved(const kaldora::QuadDissolved& quad) override;
+  void ColourMarked(const kaldora::ColourMarked& marked) override;
+  void BlackstonePlaced(int n) override;
+  void NewSquare(int n, int colour) override;
+  void GameOver(std::int16_t score, bool qualifies) override;
+  void BoardEnabled(bool enabled) override;
 
  private:
-  struct Change {
-    int n;  // -1: the score
-    int before;
-    int after;
-  };
+  // New squares placed one after another are told in one part, as are the bursts of a colour.
+  void TellFresh();
+  void TellBursts();
+  void Tell(const QString& part);
 
-  std::vector<Change> log_;
-  int target_ = -1;
-  int source_ = -1;
+  BoardKeys* keys_ = nullptr;
+  QStringList parts_;
+  QStringList fresh_;
+  int burst_colour_ = -1;
+  int bursts_ = 0;
   bool active_ = false;
 };
 

@@ -119,7 +119,7 @@ class HighscoreWindowsTest : public QObject {
 
   void nameTypedAtTheGameEndIsStoredFirstAndShownRanked() {
     Form3& entry = f().form3();
-    f().lblPunkte()->setText("500");
+    f().game().state().Punkte = 500;
     f().game().highscore().OfferNewScore(500);
     QVERIFY(entry.isVisible());
     QCOMPARE(f().form2().txtWert(10)->text(), QString("500"));
@@ -162,7 +162,7 @@ class HighscoreWindowsTest : public QObject {
   }
   void closingASmallWindowOnlyHidesItAndStoresNothing() {
     QFETCH(int, which);
-    f().lblPunkte()->setText("500");
+    f().game().state().Punkte = 500;
     f().game().highscore().OfferNewScore(500);
     Type(f().form3().txtEingabeNamen(), "Jürgen");
     Small(which)->show();

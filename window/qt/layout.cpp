@@ -1,131 +1,14 @@
-// Fonts, labels and text boxes as designed, and what the X11 window manager is told of the windows.
+// Fonts, labels and text boxes as designed.
 #include "window/qt/layout.h"
 
-#include <xcb/xcb.h>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
-#include <QThread>
 #include <QWidget>
-#include <QWindow>
-
-#include <algorithm>
-#include <array>
-#include <cstring>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace kaldora {
 
 namespace {
-
-template <typename Reply>
-using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
-
-// The X connection and the id of a top-level window that Qt has created (as it does before the
-// window's show event); no connection on another platform (offscreen, Wayland).
-struct X11Window {
-  xcb_connection_t* connection = nullptr;
-  xcb_window_t id = 0;
-};
-
-X11Window X11(QWidget* window) {
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
-      x11->connection() == nullptr)
-    return {};
-  // Not QWidget::winId(): for a window that has a parent it would make every sibling, the small
-  // windows' owner's children among them, a native window of its own.
-  if (window->windowHandle() == nullptr)
-    return {};
-  return {x11->connection(), static_cast<xcb_window_t>(window->windowHandle()->winId())};
-}
-
-// The atoms of the names, asked for together and kept: every answer the window waits for before
-// it is mapped delays it by a trip to the X server, which on a busy machine is not short.
-std::map<std::string, xcb_atom_t, std::less<>>& KnownAtoms() {
-  static std::map<std::string, xcb_atom_t, std::less<>> known;
-  return known;
-}
-
-template <std::size_t N>
-std::array<xcb_atom_t, N> Atoms(xcb_connection_t* connection, const char* const (&names)[N]) {
-  auto& known = KnownAtoms();
-  std::array<xcb_intern_atom_cookie_t, N> asked{};
-  for (std::size_t i = 0; i < N; ++i) {
-    if (!known.contains(names[i]))
-      asked[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(names[i])),
-                                 names[i]);
-  }
-  std::array<xcb_atom_t, N> atoms{};
-  for (std::size_t i = 0; i < N; ++i) {
-    if (!known.contains(names[i])) {
-      const XcbReply<xcb_intern_atom_reply_t> reply(
-          xcb_intern_atom_reply(connection, asked[i], nullptr), &std::free);
-      if (reply == nullptr)
-        return {};  // every atom NONE: the connection failed
-      known[names[i]] = reply->atom;
-    }
-    atoms[i] = known[names[i]];
-  }
-  return atoms;
-}
-
-// The 32-bit values of a window property of the given type; empty when it is not set.
-std::vector<std::uint32_t> Property(xcb_connection_t* connection, xcb_window_t window,
-                                    xcb_atom_t property, xcb_atom_t type) {
-  const XcbReply<xcb_get_property_reply_t> reply(
-      xcb_get_property_reply(
-          connection, xcb_get_property(connection, 0, window, property, type, 0, 1024), nullptr),
-      &std::free);
-  if (reply == nullptr || reply->format != 32 || reply->type != type)
-    return {};
-  const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-  return {values, values + xcb_get_property_value_length(reply.get()) / 4};
-}
-
-// The frame a window manager will put round the window, asked for before the window is mapped
-// (_NET_REQUEST_FRAME_EXTENTS). No margins without a window manager that offers to tell.
-QMargins FrameExtents(QWidget* window) {
-  const X11Window w = X11(window);
-  if (w.connection == nullptr)
-    return {};
-  const auto geometry = xcb_get_geometry(w.connection, w.id);
-  const auto [request, extents, net_supported] =
-      Atoms(w.connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS", "_NET_SUPPORTED"});
-  const XcbReply<xcb_get_geometry_reply_t> root(
-      xcb_get_geometry_reply(w.connection, geometry, nullptr), &std::free);
-  if (root == nullptr || request == XCB_ATOM_NONE)
-    return {};
-  const std::vector<std::uint32_t> supported =
-      Property(w.connection, root->root, net_supported, XCB_ATOM_ATOM);
-  if (std::find(supported.begin(), supported.end(), request) == supported.end())
-    return {};
-  xcb_client_message_event_t message{};
-  message.response_type = XCB_CLIENT_MESSAGE;
-  message.format = 32;
-  message.window = w.id;
-  message.type = request;
-  xcb_send_event(w.connection, 0, root->root,
-                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                 reinterpret_cast<const char*>(&message));
-  xcb_flush(w.connection);
-  // The answer is a property the window manager sets, usually within a millisecond or two; a
-  // window manager that never answers costs a tenth of a second once per window.
-  for (int tries = 0; tries < 200; ++tries) {
-    const std::vector<std::uint32_t> ltrb =
-        Property(w.connection, w.id, extents, XCB_ATOM_CARDINAL);
-    if (ltrb.size() == 4)
-      return QMargins(static_cast<int>(ltrb[0]), static_cast<int>(ltrb[2]),
-                      static_cast<int>(ltrb[1]), static_cast<int>(ltrb[3]));
-    QThread::usleep(500);
-  }
-  return {};
-}
 
 bool Fits(const QLabel* label) {
   const QRect box = label->contentsRect();
@@ -167,54 +50,21 @@ void FitLabel(QLabel* label) {
   }
 }
 
+void SetColours(QWidget* widget, QColor background, QColor text) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Text, text);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
 // Qt keeps two pixels between a box's frame and its text on either side; the design's boxes keep
 // the text right inside the frame, and a 17-character date needs every one of those pixels, and on
 // the right one more for the cursor behind the last character, which Qt counts as part of the text.
 void SlimMargins(QLineEdit* box) {
   box->setTextMargins(-2, 0, -3, 0);
-}
-
-void CentreOnScreen(QWidget* window) {
-  const QRect screen = window->screen()->geometry();
-  const QMargins frame = FrameExtents(window);
-  const QSize outer = window->size().grownBy(frame);
-  const QPoint frame_at(screen.x() + (screen.width() - outer.width()) / 2,
-                        screen.y() + (screen.height() - outer.height()) / 2);
-  window->move(frame_at + QPoint(frame.left(), frame.top()));
-}
-
-// Qt never hands an empty title to X11: it substitutes the application's name. The window class
-// still names the game for task bars; the title itself stays empty, as the game shows none.
-void ClearNativeTitle(QWidget* window) {
-  const X11Window w = X11(window);
-  if (w.connection == nullptr)
-    return;
-  const auto [utf8, net_wm_name] = Atoms(w.connection, {"UTF8_STRING", "_NET_WM_NAME"});
-  if (utf8 != XCB_ATOM_NONE && net_wm_name != XCB_ATOM_NONE)
-    xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, net_wm_name, utf8, 8, 0,
-                        nullptr);
-  xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
-                      8, 0, nullptr);
-  xcb_flush(w.connection);
-}
-
-// Set on the unmapped window, before every showing: a window manager takes _NET_WM_STATE from
-// the window as it maps it, and may drop it when the window is hidden. Qt adds its own states to
-// what it finds there.
-void SkipTaskbar(QWidget* window) {
-  const X11Window w = X11(window);
-  if (w.connection == nullptr)
-    return;
-  const auto [state, skip_taskbar, skip_pager] = Atoms(
-      w.connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
-  std::vector<std::uint32_t> atoms = Property(w.connection, w.id, state, XCB_ATOM_ATOM);
-  for (const xcb_atom_t atom : {skip_taskbar, skip_pager}) {
-    if (std::find(atoms.begin(), atoms.end(), atom) == atoms.end())
-      atoms.push_back(atom);
-  }
-  xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, state, XCB_ATOM_ATOM, 32,
-                      static_cast<std::uint32_t>(atoms.size()), atoms.data());
-  xcb_flush(w.connection);
 }
 
 }  // namespace kaldora

@@ -1,7 +1,7 @@
-// The design units of the windows, their fonts and text boxes, and what the window system is told
-// about them.
+// The design units of the windows, their fonts and text boxes.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -35,18 +35,10 @@ QFont DesignFont(double points = 8.25, bool bold = false);
 // window's outline, and only then does the font shrink.
 void FitLabel(QLabel* label);
 
+// A widget's background and text in these colours, its background filled.
+void SetColours(QWidget* widget, QColor background, QColor text);
+
 // The slim inner margins the design's text boxes were measured with.
 void SlimMargins(QLineEdit* box);
-
-// Places a top-level window in the middle of its screen by its outer size, frame and title
-// included; the frame is known from its show event on, before the window is mapped.
-void CentreOnScreen(QWidget* window);
-
-// Clears the title the window system holds for a top-level window, which Qt would otherwise fill
-// with the application's name.
-void ClearNativeTitle(QWidget* window);
-
-// Keeps a window that belongs to another one out of task bars and pagers.
-void SkipTaskbar(QWidget* window);
 
 }  // namespace kaldora

@@ -5,6 +5,7 @@
 
 #include "window/qt/access.h"
 #include "window/qt/layout.h"
+#include "window/qt/windowmanager.h"
 #include "window/qt/translations.h"
 
 namespace kaldora {

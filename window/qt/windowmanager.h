@@ -1,0 +1,24 @@
+// What the window manager is told of the game's top-level windows, and asked about them.
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+namespace kaldora {
+
+// Places a top-level window in the middle of its screen by its outer size, frame and title
+// included; the frame is known from its show event on, before the window is mapped.
+void CentreOnScreen(QWidget* window);
+
+// Clears the title the window system holds for a top-level window, which Qt would otherwise fill
+// with the application's name.
+void ClearNativeTitle(QWidget* window);
+
+// Keeps a window that belongs to another one out of task bars and pagers.
+void SkipTaskbar(QWidget* window);
+
+// Whether the window is the one on top at the point of the screen, so that a drop there lands on it.
+bool OnTopAt(const QWidget* window, QPoint global);
+
+}  // namespace kaldora
