@@ -74,8 +74,8 @@ void DrawSymbol(QPainter& p, int colour, QRectF box) {
 
 }  // namespace
 
-BoardKeys::BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares,
-                     const Board& board, std::function<void(int, int)> drop)
+BoardKeys::BoardKeys(QWidget* parent, const std::array<SquareBox*, 81>& squares, const Board& board,
+                     std::function<void(int, int)> drop)
     : QWidget(parent), squares_(squares), board_(board), drop_(std::move(drop)) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::TabFocus);

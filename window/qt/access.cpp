@@ -8,9 +8,9 @@
 #include "board/qt/boardaccess.h"
 #include "board/qt/boardkeys.h"
 #include "board/qt/boardnews.h"
+#include "board/qt/squarebox.h"
 #include "window/qt/form1.h"
 #include "window/qt/smallwindow.h"
-#include "board/qt/squarebox.h"
 
 namespace kaldora {
 

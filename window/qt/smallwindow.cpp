@@ -5,8 +5,8 @@
 
 #include "window/qt/access.h"
 #include "window/qt/layout.h"
-#include "window/qt/windowmanager.h"
 #include "window/qt/translations.h"
+#include "window/qt/windowmanager.h"
 
 namespace kaldora {
 

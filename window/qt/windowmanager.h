@@ -18,7 +18,8 @@ void ClearNativeTitle(QWidget* window);
 // Keeps a window that belongs to another one out of task bars and pagers.
 void SkipTaskbar(QWidget* window);
 
-// Whether the window is the one on top at the point of the screen, so that a drop there lands on it.
+// Whether the window is the one on top at the point of the screen, so that a drop there lands on
+// it.
 bool OnTopAt(const QWidget* window, QPoint global);
 
 }  // namespace kaldora
