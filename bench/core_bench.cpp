@@ -28,7 +28,7 @@ void BM_UnsuccessfulMove(benchmark::State& state) {
     state.ResumeTiming();
     h.game.picP_DragDrop(kUnsuccessfulTarget, kUnsuccessfulSource);
   }
-  if (h.sound.rows + h.sound.quads > 0)
+  if (h.fakes.report.counts.rows + h.fakes.report.counts.quads > 0)
     state.SkipWithError("a move completed something");
 }
 BENCHMARK(BM_UnsuccessfulMove);

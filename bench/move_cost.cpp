@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     h.random.Seed(1);
     OneMove(h.game);
   }
-  std::printf("%d unsuccessful moves, %lld rows\n", moves, static_cast<long long>(h.sound.rows));
-  return h.sound.rows + h.sound.quads == 0 ? 0 : 1;
+  std::printf("%d unsuccessful moves, %lld rows\n", moves,
+              static_cast<long long>(h.fakes.report.counts.rows));
+  return h.fakes.report.counts.rows + h.fakes.report.counts.quads == 0 ? 0 : 1;
 }

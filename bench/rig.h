@@ -4,27 +4,22 @@
 #include <string_view>
 
 #include "board/game.h"
-#include "tools/sim/ports.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::bench {
 
-// The game wired to the simulator's null ports, after start-up. Its generator reseeds from the
+// The game wired to the fakes, which only count, after start-up. Its generator reseeds from the
 // real clock, as in the game.
 struct HeadlessGame {
-  HeadlessGame() { game.Form_Load(); }
+  HeadlessGame() {
+    fakes.StopRecording();
+    game.Form_Load();
+  }
 
   SystemClock clock;
   Random random{clock};
-  sim::ShownSquares shown;
-  sim::HeadlessWindow window;
-  sim::CountingSound sound;
-  sim::PendingTimer timer;
-  sim::NullCanvas canvas;
-  sim::NoEvents events;
-  sim::NullHighscore highscore;
-  Game game{Ports{shown, window, sound, timer, canvas, events,
-                  HighscorePorts{highscore, highscore, highscore, highscore, "/dev/null"}},
-            random};
+  testing::FakePorts fakes;
+  Game game{fakes.Wire("/dev/null"), random};
 };
 
 enum class Fill { Empty, Half, Full };

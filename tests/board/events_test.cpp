@@ -1,7 +1,7 @@
 // The chance events after a move, the colour dissolution and the timer tick that ends it.
 #include <gtest/gtest.h>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -32,6 +32,9 @@ TEST(ChanceEvents, DissolveAColourAboutOnceIn71MovesAndPlaceAStoneAboutOnceIn26)
   EXPECT_NEAR(dissolutions / double{kDraws}, (7.1 - 7.00005) / 7.1, 0.0013);
   EXPECT_NEAR(stones / double{kDraws}, (9.36 - 9.00005) / 9.36, 0.0022);
   EXPECT_EQ(std::count(g.sound.calls.begin(), g.sound.calls.end(), "sounds\\sound5.wav 0"), stones);
+  EXPECT_EQ(g.report.counts.chance_colours, dissolutions);
+  EXPECT_EQ(g.report.counts.quad_colours, 0);
+  EXPECT_EQ(g.report.counts.blackstones, stones);
 }
 
 TEST(ChanceEvents, AStoneFillsTheOnlyFreeSquareAndNeverHangsOnAFullBoard) {
@@ -49,6 +52,8 @@ TEST(ChanceEvents, AStoneFillsTheOnlyFreeSquareAndNeverHangsOnAFullBoard) {
       stones = CountCode(g.game.board(), code::kBlackstone) - 7;
     }
     EXPECT_EQ(stones, one_free ? 1 : 0);
+    EXPECT_EQ(g.report.lines,
+              one_free ? std::vector<std::string>{"blackstone 40"} : std::vector<std::string>{});
     if (one_free) {
       EXPECT_EQ(ShowBoard(g.game.board())[4], "CCCCXCCCC");
       EXPECT_EQ(g.game.board()[40].DragMode, 0);
@@ -64,10 +69,14 @@ TEST(ColourDissolution, MarksTheSquaresShowingTheDrawnPictureUntilTheTick) {
   SetBoard(board, {"ROYGCBMJ*", "ROYGCBMJX", ".........", ".........", ".........", ".........",
                    ".........", ".........", "........."});
   // Squares are matched by picture: a square holding red's picture counts as red, whatever its
-  // code.
-  board.SetTag(10, "1000000");
+  // code (here orange's).
+  board.SetTag(9, "1000000");
   g.game.FarbeAufloesen();
   const int c = g.game.FarbIndex;
+  // Told are the squares newly marked, not the one marked before.
+  EXPECT_EQ(g.report.lines,
+            std::vector<std::string>{"marked " + std::string(1, kPictureLetters[c]) + " " +
+                                     std::to_string(c) + " " + std::to_string(9 + c)});
   const SourceImage* burst = Board::picF(kBurstSource).Picture;
   for (int n : {c, 9 + c, 8}) {
     EXPECT_EQ(board[n].Tag, code::kMarked) << n;

@@ -1,7 +1,7 @@
 // The move: which drops are accepted, what they carry, and that every drop costs a move.
 #include <gtest/gtest.h>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -38,6 +38,11 @@ TEST(Move, OnlyAPictureOntoAFreeSquareMovesAndEveryDropBringsThreeNewSquares) {
     }
     EXPECT_EQ(CountCode(board, "0"), kSquares - 4 - 3);
     EXPECT_EQ(g.sound.calls, std::vector<std::string>{"sounds\\sound2.wav 1"});
+    ASSERT_FALSE(g.report.lines.empty());
+    EXPECT_EQ(g.report.lines.front(),
+              (moves ? "moved " : "refused ") + std::to_string(s) + " " + std::to_string(t));
+    EXPECT_EQ(g.report.counts.moved + g.report.counts.refused, 1);
+    EXPECT_EQ(g.report.counts.new_squares, 3);
     if (moves) {
       EXPECT_EQ(board[t].Picture, source.Picture);  // the very picture, not a copy
       EXPECT_EQ(board[t].DragMode, 1);

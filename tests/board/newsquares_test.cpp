@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -21,14 +21,25 @@ std::vector<std::string> EnabledCalls(std::vector<std::string> calls) {
 // once, then positions until one is free.
 TEST(Neufelder, ColoursThreeFreeSquaresAndEndsTheGameWhenTheyFillTheBoard) {
   using Calls = std::vector<std::string>;
-  const std::tuple<const char*, std::vector<int>, std::int16_t, std::int16_t, Calls> kCases[] = {
-      // free squares, score, qualifying score, name entry
-      {"four free: three coloured, the game goes on", {0, 40, 41, 80}, 0, 0, {}},
-      {"three free: the game ends, an equal score asks for no name", {0, 40, 80}, 10, 10, {}},
-      {"one point more asks for a name", {0, 40, 80}, 11, 10, {"score box 11", "name entry"}},
-      {"nothing scored, no list", {0, 40, 80}, 0, 0, {}},
-  };
-  for (const auto& [name, free, points, qualifying, entry] : kCases) {
+  const std::tuple<const char*, std::vector<int>, std::int16_t, std::int16_t, Calls, const char*>
+      kCases[] = {
+          // free squares, score, qualifying score, name entry, the end told after the squares
+          {"four free: three coloured, the game goes on", {0, 40, 41, 80}, 0, 0, {}, ""},
+          {"three free: the game ends, an equal score asks for no name",
+           {0, 40, 80},
+           10,
+           10,
+           {},
+           "game over 10 does not qualify"},
+          {"one point more asks for a name",
+           {0, 40, 80},
+           11,
+           10,
+           {"score box 11", "name entry"},
+           "game over 11 qualifies"},
+          {"nothing scored, no list", {0, 40, 80}, 0, 0, {}, "game over 0 does not qualify"},
+      };
+  for (const auto& [name, free, points, qualifying, entry, over] : kCases) {
     SCOPED_TRACE(name);
     TestGame g;
     SetBoard(g.game.board(), kRowless);
@@ -39,13 +50,17 @@ TEST(Neufelder, ColoursThreeFreeSquaresAndEndsTheGameWhenTheyFillTheBoard) {
     auto expected = ShowBoard(g.game.board());
     Random replay = g.random;
     auto draw = [&](double n) { return static_cast<int>(static_cast<double>(replay.R()) * n); };
+    Calls told;
     for (int i = 0; i < 3; ++i) {
-      const char colour = std::string_view("ROYGCBMJ")[static_cast<std::size_t>(draw(7.18))];
+      const char colour = kPictureLetters[static_cast<std::size_t>(draw(7.18))];
       int p = draw(81);
       while (expected[p / 9][p % 9] != '.')
         p = draw(81);
       expected[p / 9][p % 9] = colour;
+      told.push_back("new " + std::to_string(p) + " " + colour);
     }
+    if (*over != '\0')
+      told.insert(told.end(), {"board disabled", over});
     g.game.Neufelder();
     EXPECT_EQ(ShowBoard(g.game.board()), expected);
     for (int n : free)
@@ -58,6 +73,7 @@ TEST(Neufelder, ColoursThreeFreeSquaresAndEndsTheGameWhenTheyFillTheBoard) {
     EXPECT_EQ(g.sound.calls, Calls{ends ? "sounds\\sound7.wav 0" : "sounds\\sound2.wav 1"});
     EXPECT_EQ(g.highscore.calls, entry);
     EXPECT_EQ(g.game.state().SpielEnde, ends);
+    EXPECT_EQ(g.report.lines, told);
   }
 }
 

@@ -3,12 +3,10 @@
 
 #include <algorithm>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
-
-constexpr std::string_view kLetters = "ROYGCBMJ";
 
 TEST(Quads, EachHalfDissolvesItsFirstCompleteBlock) {
   using Rows = std::array<std::string, 9>;
@@ -64,7 +62,7 @@ TEST(Quads, EachHalfDissolvesItsFirstCompleteBlock) {
       if (colour < 0)
         continue;
       for (std::string& row : after)
-        std::replace(row.begin(), row.end(), kLetters[colour], '*');
+        std::replace(row.begin(), row.end(), kPictureLetters[colour], '*');
     }
     EXPECT_EQ(ShowBoard(g.game.board()), after);
   }
@@ -92,19 +90,23 @@ TEST(Quads, AQuadInEachHalfBothDissolveUnlessTheFirstDissolutionMarksTheSecond) 
 
 TEST(Quads, AQuadFreezesTheBoardWhileTheTreeGrowsThenScoresAndDissolvesAColour) {
   TestGame g;
-  SetBoard(g.game.board(), {"RRR......", "RRR......", "RRR......", ".........", ".........",
-                            ".........", ".........", ".........", "........."});
+  // A quad with a joker, and one square of each colour left for the dissolution to mark.
+  SetBoard(g.game.board(), {"RRR......", "RJR......", "RRR......", ".........", ".........",
+                            ".........", ".........", ".........", "ROYGCBMJ."});
   bool frozen = false;
   std::string score_meanwhile;
+  std::vector<std::string> told_meanwhile;
   g.events.waiting = [&] {
     frozen = true;
     for (int n = 0; n < kSquares; ++n)
       frozen = frozen && !g.game.board()[n].Enabled;
     score_meanwhile = g.window.score;
+    told_meanwhile = g.report.lines;
   };
   g.game.QuadrateOben();
   EXPECT_TRUE(frozen);
   EXPECT_EQ(score_meanwhile, "0");
+  EXPECT_EQ(told_meanwhile, std::vector<std::string>{"board disabled"});
   EXPECT_EQ(g.sound.calls, std::vector<std::string>{"sounds\\sound4.wav 1"});
   EXPECT_EQ(g.window.score, "17");
   EXPECT_TRUE(g.timer.enabled);
@@ -112,6 +114,15 @@ TEST(Quads, AQuadFreezesTheBoardWhileTheTreeGrowsThenScoresAndDissolvesAColour) 
             (std::vector<std::string>{"score 17", "back 240,240,70", "title back 240,240,70"}));
   for (int n = 0; n < kSquares; ++n)
     EXPECT_TRUE(g.game.board()[n].Enabled) << n;
+  const int colour = g.game.FarbIndex;
+  const std::string marked = std::to_string(72 + colour);
+  EXPECT_EQ(g.report.lines, (std::vector<std::string>{
+                                "board disabled", "quad R 1J 0 1 2 9 10 11 18 19 20 +17 =17",
+                                "marked " + std::string(1, kPictureLetters[colour]) + " " + marked,
+                                "board enabled"}));
+  g.ClearRecords();
+  g.game.tmrTimer_Timer();
+  EXPECT_EQ(g.report.lines, std::vector<std::string>{"emptied " + marked});
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The random generator: its range, its replayable sequence and reseeding from the clock.
 #include <gtest/gtest.h>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {

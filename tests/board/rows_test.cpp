@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -35,11 +35,14 @@ TEST(Rows, FiveOfAColourWithJokersAnywhereDissolveAndNothingElseDoes) {
       {"down-right", &Game::Diagonalen, &Module1::DiagonalenGefunden, 11, 10},
       {"down-left", &Game::Diagonalen, &Module1::DiagonalenGefunden, 15, 8},
   };
-  // Lowercase: a row; anything else with a free square, a blackstone, a mark or a stranger is not.
-  const std::string_view kFives[] = {"rrrrr", "joooo", "yjyyy", "ggjgg", "cccjc", "bbbbj",
-                                     "jjjjj", "MMRMM", "RR.RR", "GGXGG", "JJ*JJ"};
+  // Lowercase: a row, told with its colour and jokers; anything else with a free square, a
+  // blackstone, a mark or a stranger is not.
+  const std::pair<std::string_view, std::string_view> kFives[] = {
+      {"rrrrr", "R 0J"}, {"joooo", "O 1J"}, {"yjyyy", "Y 1J"}, {"ggjgg", "G 1J"},
+      {"cccjc", "C 1J"}, {"bbbbj", "B 1J"}, {"jjjjj", "J 5J"}, {"MMRMM", ""},
+      {"RR.RR", ""},     {"GGXGG", ""},     {"JJ*JJ", ""}};
   for (const auto& [name, run, found, first, step] : kLines) {
-    for (std::string_view five : kFives) {
+    for (const auto& [five, colour] : kFives) {
       SCOPED_TRACE(std::string(name) + " " + std::string(five));
       Rows text;
       text.fill(".........");
@@ -52,6 +55,15 @@ TEST(Rows, FiveOfAColourWithJokersAnywhereDissolveAndNothingElseDoes) {
       EXPECT_EQ(ShowBoard(g.game.board()), after);
       EXPECT_EQ(g.game.state().*found, row);
       EXPECT_EQ(g.window.score, row ? "4" : "0");
+      // Its squares in board order.
+      std::vector<std::string> told;
+      if (row) {
+        std::string line = "row " + std::string(colour);
+        for (int i = 0; i < 5; ++i)
+          line += " " + std::to_string(first + i * step);
+        told.push_back(line + " +4 =4");
+      }
+      EXPECT_EQ(g.report.lines, told);
     }
   }
 }
@@ -95,11 +107,21 @@ TEST(Rows, AMoveThroughAVerticalAndAHorizontalRowDissolvesTheVerticalOne) {
 
 // Of two rows the upper one goes first; the other dissolves at the next search, even a click's.
 TEST(Rows, ScoreLabelCountsFourPerRowAndStopsAt32767) {
-  const std::tuple<const char*, std::int16_t, std::string, std::string> kCases[] = {
-      {"from zero", 0, "4", "8"},
-      {"never past 32767, never negative", 32763, "32767", "32767"},
+  using Lines = std::vector<std::string>;
+  const std::tuple<const char*, std::int16_t, std::string, std::string, Lines> kCases[] = {
+      // the score before, the label after each row, what is told: the gain is what was added
+      {"from zero",
+       0,
+       "4",
+       "8",
+       {"row R 0J 0 1 2 3 4 +4 =4", "refused 9 9", "row B 0J 9 10 11 12 13 +4 =8"}},
+      {"never past 32767, never negative",
+       32763,
+       "32767",
+       "32767",
+       {"row R 0J 0 1 2 3 4 +4 =32767", "refused 9 9", "row B 0J 9 10 11 12 13 +0 =32767"}},
   };
-  for (const auto& [name, start, first, second] : kCases) {
+  for (const auto& [name, start, first, second, told] : kCases) {
     SCOPED_TRACE(name);
     TestGame g;
     Lay(g.game.board(), {"RRRRR", "BBBBB"});
@@ -110,6 +132,7 @@ TEST(Rows, ScoreLabelCountsFourPerRowAndStopsAt32767) {
     g.game.picP_DragDrop(9, 9);
     EXPECT_EQ(CountCode(g.game.board(), "0"), kSquares);
     EXPECT_EQ(g.window.score, second);
+    EXPECT_EQ(g.report.lines, told);
   }
 }
 

@@ -1,7 +1,7 @@
 // The sound button's caption cycle, and silence while sound is off.
 #include <gtest/gtest.h>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -28,7 +28,7 @@ struct Rig {
   TestGame g;
   SeeingSound sound;
   Game game{
-      Ports{g.display, g.window, sound, g.timer, g.canvas, g.events,
+      Ports{g.display, g.window, sound, g.timer, g.canvas, g.events, g.report,
             HighscorePorts{g.highscore, g.highscore, g.highscore, g.highscore, g.HighscorePath()}},
       g.random};
 };

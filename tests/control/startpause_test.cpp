@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -22,7 +22,8 @@ TEST(Start, HidesThePanelsPausesPlaysSound2AndHidesItselfInThisOrder) {
   SoundInWindowRecord sound(g.window);
   const HighscorePorts highscore{g.highscore, g.highscore, g.highscore, g.highscore,
                                  g.HighscorePath()};
-  Game game(Ports{g.display, g.window, sound, g.timer, g.canvas, g.events, highscore}, g.random);
+  Game game(Ports{g.display, g.window, sound, g.timer, g.canvas, g.events, g.report, highscore},
+            g.random);
   game.Form_Load();
   g.window.calls.clear();
   game.cmdSpielStarten_Click();
@@ -43,17 +44,22 @@ TEST(Start, PlacesThreeSquaresEachColourDrawnOnceBeforeItsPositions) {
     Random replay(clock);
     auto draw = [&](double n) { return static_cast<int>(static_cast<double>(replay.R()) * n); };
     std::vector<int> placed;
+    // Pause enables the board before the squares come.
+    std::vector<std::string> told{"board enabled"};
     for (int i = 0; i < 3; ++i) {
       const int k = draw(7.18);
       int p = draw(81);
       for (; std::find(placed.begin(), placed.end(), p) != placed.end(); p = draw(81))
         ++redrawn;
       placed.push_back(p);
+      told.push_back("new " + std::to_string(p) + " " +
+                     kPictureLetters[static_cast<std::size_t>(k)]);
       EXPECT_EQ(g.game.board()[p].Picture, Board::picF(k).Picture);
       EXPECT_EQ(g.game.board()[p].Tag, Board::picF(k).Tag);
       EXPECT_EQ(g.game.board()[p].DragMode, 1);
     }
     EXPECT_EQ(CountCode(g.game.board(), "0"), kSquares - 3);
+    EXPECT_EQ(g.report.lines, told);
   }
   EXPECT_GT(redrawn, 0) << "no seed drew a position twice";
 }

@@ -10,7 +10,7 @@
 #include <functional>
 #include <iterator>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -40,31 +40,30 @@ std::string Records(std::initializer_list<std::int16_t> points) {
   return bytes;
 }
 
-TEST(NameEntry, GoOnStoresTheScoreLabelsPointsAndRanksAllElevenEntries) {
-  const std::tuple<const char*, std::string, const char*, int> kCases[] = {
-      // the file before, the score label at the click, the new entry's rank (1..11)
-      {"into a missing file", "", "300", 1},
-      {"into a file of 38 bytes", Records({9}).substr(0, 38), "10", 1},
-      {"above every stored entry", Records({50, 40, 30}), "60", 1},
-      {"equal points rank below", Records({50, 40, 30}), "40", 3},
-      {"fewer than all ten drop out at once", Records({100, 90, 80, 70, 60, 50, 40, 30, 20, 10}),
-       "5", 11},
-      {"a new game began: no points, below the empty places", Records({50}), "0", 11},
+TEST(NameEntry, GoOnStoresTheGamesScoreAndRanksAllElevenEntries) {
+  const std::tuple<const char*, std::string, std::int16_t, int> kCases[] = {
+      // the file before, the score at the click, the new entry's rank (1..11)
+      {"into a missing file", "", 300, 1},
+      {"into a file of 38 bytes", Records({9}).substr(0, 38), 10, 1},
+      {"above every stored entry", Records({50, 40, 30}), 60, 1},
+      {"equal points rank below", Records({50, 40, 30}), 40, 3},
+      {"fewer than all ten drop out at once", Records({100, 90, 80, 70, 60, 50, 40, 30, 20, 10}), 5,
+       11},
+      {"a new game began: no points, below the empty places", Records({50}), 0, 11},
   };
   for (const auto& [name, before, score, rank] : kCases) {
     SCOPED_TRACE(name);
     TestGame g;
     if (!before.empty())
       WriteFile(g.HighscorePath(), before);
-    g.window.score = score;
+    g.game.state().Punkte = score;
     g.highscore.name = " Zoë ";
     g.highscore.date = "12/08/2026 01:06:03 AM";
     g.game.highscore().Form3_cmdWeiter_Click();
 
     const std::string file = ReadFile(g.HighscorePath());
     ASSERT_EQ(file.size(), 429u);
-    const auto points = static_cast<std::int16_t>(std::stoi(score));
-    const std::string entry = Record(points, " Zo\xEB ", "12/08/2026 01:06:");
+    const std::string entry = Record(score, " Zo\xEB ", "12/08/2026 01:06:");
     EXPECT_EQ(file.substr(39 * (rank - 1), 39), entry);
     // The others keep their order; the rest of the list is empty entries.
     std::string others = file;
@@ -77,7 +76,7 @@ TEST(NameEntry, GoOnStoresTheScoreLabelsPointsAndRanksAllElevenEntries) {
       expected += kEmptyRecord;
     EXPECT_EQ(others, expected);
     EXPECT_EQ(g.highscore.rows[rank - 1],
-              std::string(score) + "| Zoë " + std::string(15, ' ') + "|12/08/2026 01:06:");
+              std::to_string(score) + "| Zoë " + std::string(15, ' ') + "|12/08/2026 01:06:");
     EXPECT_EQ(g.highscore.calls,
               (std::vector<std::string>{"clear name", "focus name", "entry hidden", "list shown",
                                         "focus go on"}));
@@ -88,7 +87,7 @@ TEST(HighscoreFile, RecordsBeyondTheEleventhStayByteForByte) {
   TestGame g;
   std::string bytes(1000, '\x5A');
   WriteFile(g.HighscorePath(), bytes);
-  g.window.score = "7";
+  g.game.state().Punkte = 7;
   g.game.highscore().Form3_cmdWeiter_Click();
   EXPECT_EQ(ReadFile(g.HighscorePath()).substr(429), bytes.substr(429));
   g.game.highscore().cmdJa_Click();
@@ -153,7 +152,7 @@ TEST(HighscoreFile, TheNewListKeepsTheFilesLinksAndOwner) {
     TestGame g;
     WriteFile(g.HighscorePath(), Records({50, 40}));
     make(g.HighscorePath());
-    g.window.score = "45";
+    g.game.state().Punkte = 45;
     EXPECT_TRUE(g.game.highscore().Form3_cmdWeiter_Click().stored);
     EXPECT_EQ(ReadFile(g.HighscorePath()).substr(39, 39), Record(45, "", "08.12.26 01:06:03"));
     EXPECT_TRUE(kept(g.HighscorePath()));
@@ -217,7 +216,7 @@ TEST(HighscoreFile, AnEntryThatCannotBeStoredIsShownRankedAndTheFileStaysAsItWas
     if (std::string_view(name) == "a file size limit")
       small.rlim_cur = 100;
     ::setrlimit(RLIMIT_FSIZE, &small);
-    g.window.score = "95";
+    g.game.state().Punkte = 95;
     const StoreOutcome entered = g.game.highscore().Form3_cmdWeiter_Click();
     const auto rows = g.highscore.rows;
     const StoreOutcome reset = g.game.highscore().cmdJa_Click();

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::testing {
 namespace {
@@ -72,6 +72,8 @@ TEST(Tree, ATickDueWhileARowsTreeGrowsRunsBeforeThePointsAreAdded) {
   EXPECT_EQ(score_at_tick, "0");
   EXPECT_EQ(g.game.board()[40].Tag, "0");
   EXPECT_EQ(g.window.score, "4");
+  // The row is told after the tree, with its points added.
+  EXPECT_EQ(g.report.lines, (std::vector<std::string>{"emptied 40", "row R 0J 0 1 2 3 4 +4 =4"}));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 #include "window/qt/form1.h"
 
 namespace kaldora {

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QThread>
 
-#include "tests/support/fakes.h"
+#include "fakes/fakes.h"
 #include "window/qt/form1.h"
 
 namespace kaldora {

@@ -9,9 +9,6 @@ namespace kaldora::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> kColourCodes{"10000000", "1000000", "100000", "10000",
-                                                       "1000",     "100",     "10",     "1"};
-
 std::vector<std::vector<int>> MakeLines() {
   std::vector<std::vector<int>> lines;
   const auto add = [&](int row, int column, int down, int across) {
@@ -65,9 +62,9 @@ std::string At(int n, std::string_view what) {
 }  // namespace
 
 int KindOf(std::string_view tag) {
-  for (std::size_t k = 0; k < kColourCodes.size(); ++k) {
-    if (tag == kColourCodes[k])
-      return static_cast<int>(k);
+  for (int k = 0; k <= kJokerSource; ++k) {
+    if (tag == Board::picF(k).Tag)
+      return k;
   }
   if (tag == code::kFree)
     return kFreeKind;
@@ -116,8 +113,9 @@ bool AnythingComplete(const Kinds& kinds) {
          std::any_of(Blocks().begin(), Blocks().end(), complete);
 }
 
-std::string BrokenRule(const Game& game, const ShownSquares& shown, const HeadlessWindow& window,
-                       const GameTimer& timer, const Expected& expected) {
+std::string BrokenRule(const Game& game, const testing::FakeDisplay& shown,
+                       const testing::FakeWindow& window, const GameTimer& timer,
+                       const Expected& expected) {
   const Board& board = game.board();
   bool marked = false;
   bool free = false;
@@ -161,8 +159,8 @@ std::string BrokenRule(const Game& game, const ShownSquares& shown, const Headle
   if (punkte != points)
     return "score " + std::to_string(punkte) + " after " + std::to_string(expected.rows) +
            " rows and " + std::to_string(expected.quads) + " quads";
-  if (window.ScoreText() != std::to_string(punkte))
-    return "score label \"" + window.ScoreText() + "\" for " + std::to_string(punkte);
+  if (window.score != std::to_string(punkte))
+    return "score label \"" + window.score + "\" for " + std::to_string(punkte);
   return {};
 }
 

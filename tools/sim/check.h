@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "board/board.h"
-#include "tools/sim/ports.h"
+#include "fakes/fakes.h"
 
 namespace kaldora::sim {
 
@@ -42,7 +42,8 @@ struct Expected {
 };
 
 // The first rule that the game's state breaks, or an empty text.
-std::string BrokenRule(const Game& game, const ShownSquares& shown, const HeadlessWindow& window,
-                       const GameTimer& timer, const Expected& expected);
+std::string BrokenRule(const Game& game, const testing::FakeDisplay& shown,
+                       const testing::FakeWindow& window, const GameTimer& timer,
+                       const Expected& expected);
 
 }  // namespace kaldora::sim

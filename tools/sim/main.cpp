@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "board/game.h"
+#include "fakes/fakes.h"
 #include "tools/sim/check.h"
 #include "tools/sim/policy.h"
-#include "tools/sim/ports.h"
 
 namespace kaldora::sim {
 namespace {
@@ -46,7 +46,7 @@ struct Figures {
   std::int64_t chance_stones = 0;
   std::int64_t rows = 0;
   std::int64_t quads = 0;
-  std::int64_t dissolutions = 0;  // colour dissolutions of every cause
+  std::int64_t quad_colours = 0;  // colour dissolutions set off by quads
   std::int64_t checks = 0;
   std::int64_t violations = 0;
   double core_seconds = 0;         // within the drops alone
@@ -87,10 +87,9 @@ class Simulation {
       : options_(options),
         clock_(options.seed * 0x9E3779B97F4A7C15ull),
         random_(clock_),
-        game_(Ports{shown_, window_, sound_, timer_, canvas_, events_,
-                    HighscorePorts{highscore_, highscore_, highscore_, highscore_, "/dev/null"}},
-              random_),
+        game_(fakes_.Wire("/dev/null"), random_),
         dice_(options.seed) {
+    fakes_.StopRecording();
     game_.Form_Load();
   }
 
@@ -99,9 +98,12 @@ class Simulation {
       const bool greedy = options_.greedy && (!options_.random || g % 2 == 0);
       PlayGame(g, greedy ? Policy::Greedy : Policy::Random, greedy ? f_.greedy : f_.random);
     }
-    f_.rows = sound_.rows;
-    f_.quads = sound_.quads;
-    f_.dissolutions = window_.alarms;
+    const testing::EventCounts& told = fakes_.report.counts;
+    f_.rows = told.rows;
+    f_.quads = told.quads;
+    f_.quad_colours = told.quad_colours;
+    f_.new_squares = told.new_squares;  // the three of each start among them
+    f_.jokers = told.jokers;
     return f_;
   }
 
@@ -109,7 +111,8 @@ class Simulation {
   void Check(const char* event) {
     ++f_.checks;
     g_events.fetch_add(1, std::memory_order_relaxed);
-    const std::string broken = BrokenRule(game_, shown_, window_, timer_, expected_);
+    const std::string broken =
+        BrokenRule(game_, fakes_.display, fakes_.window, fakes_.timer, expected_);
     if (!broken.empty())
       Violation(std::string("after the ") + event + ": " + broken);
   }
@@ -120,15 +123,8 @@ class Simulation {
                   g_move.load(), what.c_str());
   }
 
-  std::int64_t ColoursShown() const {
-    std::int64_t sum = 0;
-    for (int k = 0; k <= kJokerSource; ++k)
-      sum += shown_.shown[static_cast<std::size_t>(k)];
-    return sum;
-  }
-
   void FirePendingTick(const char* event) {
-    if (timer_.Enabled()) {
+    if (fakes_.timer.Enabled()) {
       game_.tmrTimer_Timer();
       Check(event);
     }
@@ -137,10 +133,7 @@ class Simulation {
   void PlayGame(std::int64_t g, Policy policy, PolicyFigures& pf) {
     g_game = g;
     g_move = 0;
-    const std::int64_t rows_before = sound_.rows;
-    const std::int64_t quads_before = sound_.quads;
-    const std::int64_t colours_before = ColoursShown();
-    const std::int64_t jokers_before = shown_.shown[kJokerSource];
+    const testing::EventCounts before = fakes_.report.counts;
     expected_ = Expected{};
     // A tick may still be pending from the end of the last game; Start does not stop it.
     game_.cmdSpielStarten_Click();
@@ -156,15 +149,12 @@ class Simulation {
         ++pf.stuck;
         break;
       }
-      over = Move(*drop, rows_before, quads_before);
+      over = Move(*drop, before);
     }
     if (!over && move == options_.max_moves)
       Violation("the game did not end within " + std::to_string(options_.max_moves) + " moves");
     FirePendingTick("tick after the end");
 
-    f_.new_squares += ColoursShown() - colours_before - moved_pictures_;
-    f_.jokers += shown_.shown[kJokerSource] - jokers_before - moved_jokers_;
-    moved_pictures_ = moved_jokers_ = 0;
     const int score = game_.state().Punkte;
     ++pf.games;
     pf.moves += move;
@@ -173,23 +163,18 @@ class Simulation {
   }
 
   // One drop and its checks; true when it ended the game.
-  bool Move(Drop drop, std::int64_t rows_before, std::int64_t quads_before) {
+  bool Move(Drop drop, const testing::EventCounts& game_start) {
     const Board& board = game_.board();
     Kinds after = KindsOf(board);
     const bool accepted =
         board[drop.target].Picture == nullptr && board[drop.source].Picture != nullptr;
     if (accepted) {
-      // The move hands its picture on, which the window counts like a new square's.
-      ++moved_pictures_;
-      moved_jokers_ += board[drop.source].Picture->index == kJokerSource ? 1 : 0;
       after[static_cast<std::size_t>(drop.target)] = after[static_cast<std::size_t>(drop.source)];
       after[static_cast<std::size_t>(drop.source)] = kFreeKind;
     }
     const bool successful = AnythingComplete(after);
-    const std::int64_t colours = ColoursShown() + (accepted ? 1 : 0);
-    const std::int64_t alarms = window_.alarms;
-    const std::int64_t quads = sound_.quads;
-    const std::int64_t stones = sound_.blackstones;
+    const testing::EventCounts& told = fakes_.report.counts;
+    const testing::EventCounts before = told;
 
     const auto start = std::chrono::steady_clock::now();
     game_.picP_DragDrop(drop.target, drop.source);
@@ -198,45 +183,56 @@ class Simulation {
     f_.core_seconds += took;
     f_.drop_micros.push_back(static_cast<float>(took * 1e6));
 
-    const bool over = !board[0].Enabled;
-    expected_.rows = sound_.rows - rows_before;
-    expected_.quads = sound_.quads - quads_before;
+    const bool over = told.games_over > before.games_over;
+    expected_.rows = told.rows - game_start.rows;
+    expected_.quads = told.quads - game_start.quads;
     expected_.enabled = !over;
     Check("move");
+    CheckReport(before, accepted);
 
-    const std::int64_t extra_alarms = (window_.alarms - alarms) - (sound_.quads - quads);
-    const std::int64_t new_stones = sound_.blackstones - stones;
-    if (successful && ColoursShown() != colours)
+    const std::int64_t chance_colours = told.chance_colours - before.chance_colours;
+    const std::int64_t new_stones = told.blackstones - before.blackstones;
+    if (successful && told.new_squares != before.new_squares)
       Violation("a move that completed something brought new squares");
+    if (told.quad_colours - before.quad_colours != told.quads - before.quads)
+      Violation("a quad without exactly one colour dissolution");
     // An unsuccessful move that the new squares did not end draws the two chance events.
     if (!successful && !game_.state().SpielEnde) {
       ++f_.drawn;
-      f_.chance_colours += extra_alarms;
+      f_.chance_colours += chance_colours;
       f_.chance_stones += new_stones;
-      if (extra_alarms > 1 || new_stones > 1)
+      if (chance_colours > 1 || new_stones > 1)
         Violation("more than one chance event of a kind on one move");
-    } else if (extra_alarms != 0 || new_stones != 0) {
+    } else if (chance_colours != 0 || new_stones != 0) {
       Violation("a chance event on a move that did not draw them");
     }
     return over;
   }
 
+  // What the move reported against what the simulator saw: the drop told once, as moved exactly
+  // when it was accepted, and the score the last row, quad or game over told being the game's.
+  void CheckReport(const testing::EventCounts& before, bool accepted) {
+    const testing::EventCounts& told = fakes_.report.counts;
+    if (told.moved - before.moved != (accepted ? 1 : 0) ||
+        told.refused - before.refused != (accepted ? 0 : 1))
+      Violation(std::string("the drop was not reported once as ") +
+                (accepted ? "moved" : "refused"));
+    const bool scored = told.rows != before.rows || told.quads != before.quads ||
+                        told.games_over != before.games_over;
+    if (scored && told.score != game_.state().Punkte)
+      Violation("the score told " + std::to_string(told.score) + ", the game's " +
+                std::to_string(game_.state().Punkte));
+  }
+
   const Options& options_;
-  CountingClock clock_;
+  testing::FakeClock clock_;
   Random random_;
-  ShownSquares shown_;
-  HeadlessWindow window_;
-  CountingSound sound_;
-  PendingTimer timer_;
-  NullCanvas canvas_;
-  NoEvents events_;
-  NullHighscore highscore_;
+  // The simulator fires the tick itself; nothing waits in a move, which takes microseconds.
+  testing::FakePorts fakes_;
   Game game_;
   PlayerDice dice_;
   Expected expected_;
   Figures f_;
-  std::int64_t moved_pictures_ = 0;
-  std::int64_t moved_jokers_ = 0;
 };
 
 void PrintPolicy(const char* name, const PolicyFigures& p) {
@@ -306,7 +302,7 @@ int main(int argc, char** argv) {
   PrintPolicy("greedy", f.greedy);
   PrintPolicy("random", f.random);
   std::printf("rows %" PRId64 ", quads %" PRId64 ", colour dissolutions after quads %" PRId64 "\n",
-              f.rows, f.quads, f.dissolutions - f.chance_colours);
+              f.rows, f.quads, f.quad_colours);
   std::printf("new squares %" PRId64 ", jokers %" PRId64 " = %.2f %% (2.51 %% expected)\n",
               f.new_squares, f.jokers, Percent(f.jokers, f.new_squares));
   std::printf("chance events drawn on %" PRId64 " moves: colour dissolutions %" PRId64
