@@ -88,7 +88,6 @@ class Game {
   std::int16_t MindestPunkte = 0;
 
  private:
-
   void SpalteLeeren(int s);
   void ZeileLeeren(int s);
   void DiagonaleRechtsLeeren(int s);

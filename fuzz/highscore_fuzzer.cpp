@@ -1,6 +1,6 @@
-// libFuzzer target: arbitrary bytes as "P1.dat", put through everything the game does with the file.
-// The start-up read and the list read change nothing; an insertion and a reset rewrite records 1
-// to 11 and leave every byte from the twelfth record on as it was.
+// libFuzzer target: arbitrary bytes as "P1.dat", put through everything the game does with the
+// file. The start-up read and the list read change nothing; an insertion and a reset rewrite
+// records 1 to 11 and leave every byte from the twelfth record on as it was.
 //   build-fuzz/fuzz/highscore_fuzzer -max_total_time=600 build-fuzz/fuzz/corpus fuzz/corpus
 #include <cstdint>
 #include <cstdio>
@@ -9,8 +9,8 @@
 #include <iterator>
 #include <string>
 
-#include "highscore/highscore.h"
 #include "fakes/fakes.h"
+#include "highscore/highscore.h"
 
 namespace kaldora::testing {
 namespace {
@@ -36,7 +36,8 @@ std::int16_t PointsAt(const std::string& bytes, std::size_t at) {
 
 // Every byte from the twelfth record on is the input's.
 bool TailKept(const std::string& now, const std::string& input) {
-  return input.size() <= kListSize || now.compare(kListSize, std::string::npos, input, kListSize) == 0;
+  return input.size() <= kListSize ||
+         now.compare(kListSize, std::string::npos, input, kListSize) == 0;
 }
 
 }  // namespace
@@ -75,8 +76,8 @@ void Run(const std::uint8_t* data, std::size_t size) {
   std::string cleared;
   for (std::size_t n = 0; n < kHighscorePlaces; ++n)
     cleared += std::string(2, '\0') + std::string(37, ' ');
-  Check(now.size() == std::max(input.size(), kListSize) && now.compare(0, kListSize, cleared) == 0 &&
-            TailKept(now, input),
+  Check(now.size() == std::max(input.size(), kListSize) &&
+            now.compare(0, kListSize, cleared) == 0 && TailKept(now, input),
         "the reset did not clear exactly records 1 to 11");
 }
 
