@@ -125,10 +125,9 @@ void FakeCanvas::SetDrawWidth(int width) {
   if (recording)
     calls.push_back("width " + std::to_string(width));
 }
-void FakeCanvas::Line(int x1, int y1, int x2, int y2) {
-  if (recording)
-    calls.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
-                    std::to_string(x2) + "," + std::to_string(y2));
+void FakeCanvas::RecordLine(int x1, int y1, int x2, int y2) {
+  calls.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
+                  std::to_string(x2) + "," + std::to_string(y2));
 }
 
 void FakeEvents::DoEvents() {
