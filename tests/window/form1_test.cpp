@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "board/qt/boardaccess.h"
 #include "tests/window/rig.h"
 
 namespace kaldora {
@@ -159,6 +160,33 @@ class Form1Test : public QObject {
     QTRY_VERIFY(!f().tmrTimer().isActive());
     QCOMPARE(Mismatches(&f(), Frame(QColor(0, 127, 0))), QString());
     QCOMPARE(Mismatches(f().lblKaldora(), {{{1, 1}, QColor(0, 127, 0)}}), QString());
+  }
+
+  // Told from the game's events: the quad with its points, then the colour that it took along,
+  // counted as it stood before the burst.
+  void newsOfAQuadTellItsPointsAndTheColourThatBurst() {
+    Board& board = f().game().board();
+    testing::SetBoard(board, {"RR.......", "RRR......", "RRR......", ".........", "....R....",
+                              ".........", "OYGCBMJR.", "OYGCBMJ..", "........."});
+    std::array<int, kSquares> shown{};
+    for (int n = 0; n < kSquares; ++n)
+      shown[static_cast<std::size_t>(n)] = board.Shown(n);
+    QTest::mousePress(w(), Qt::LeftButton, {}, At(40));
+    QTest::mouseMove(w(), At(2));
+    QTest::mouseRelease(w(), Qt::LeftButton, {}, At(2));
+    int burst = 0;
+    int colour = -1;
+    for (int n = 0; n < kSquares; ++n) {
+      if (board[n].Tag == code::kMarked) {
+        ++burst;
+        colour = shown[static_cast<std::size_t>(n)];
+      }
+    }
+    QVERIFY(burst > 0);  // every colour and the joker is on the board
+    const QString told =
+        burst == 1 ? QString("Colour burst: 1 %1 square.").arg(SquareContent(colour))
+                   : QString("Colour burst: %1 %2 squares.").arg(burst).arg(SquareContent(colour));
+    QCOMPARE(f().newsBar()->lastNews(), "Quad dissolved, 17 points, score 17. " + told);
   }
 
   void redSquareShowsFourLightAndFourDarkRings() {
