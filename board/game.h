@@ -36,20 +36,24 @@ struct Ports {
   HighscorePorts highscore;
 };
 
+// The main window's procedures. They are defined beside the rules they carry out, so each group
+// names its file.
 class Game {
  public:
   Game(Ports ports, Random& random);
 
+  // board/game.cpp: start-up, the tree, the highscore buttons.
   void Form_Load();
+  void NeuerBaum();
+  void cmdGo_Click();
+  void cmdHighscoreAnzeigen_Click();
+  void Zeigen();
+  void cmdHighscoreErneuern_Click();
 
-  // A drop of source square s on target square t: the player's one kind of move.
+  // board/move.cpp. A drop of source square s on target square t: the player's one kind of move.
   void picP_DragDrop(int t, int s);
 
-  void cmdSpielStarten_Click();
-  void cmdSpielAbbrechen_Click();
-  void SpielAbbrechen();
-  void cmdProgrammBeenden_Click();
-
+  // board/rows.cpp, board/quads.cpp, board/newsquares.cpp, board/chance.cpp
   void Spalten();
   void Zeilen();
   void Diagonalen();
@@ -61,21 +65,23 @@ class Game {
   void ZufallsStein();
   void tmrTimer_Timer();
 
-  void NeuerBaum();
-  void cmdGo_Click();
+  // control/startpause.cpp
+  void cmdSpielStarten_Click();
+  void cmdSpielAbbrechen_Click();
+  void SpielAbbrechen();
+  void cmdProgrammBeenden_Click();
 
+  // control/sound.cpp
+  void cmdTonEinschaltenAusschalten_Click();
+  void TonAbspielen(std::string_view name, std::int32_t flags);
+
+  // window/mainwindow.cpp
   void RahmenZeichnen();
   void cmdFelderGrundfarbe_Click();
   void cmdSpielregeln_Click();
   void txtSpielregeln_Click();
   void cmdInformation_Click();
   void txtInformation_Click();
-  void cmdTonEinschaltenAusschalten_Click();
-  void cmdHighscoreAnzeigen_Click();
-  void Zeigen();
-  void cmdHighscoreErneuern_Click();
-
-  void TonAbspielen(std::string_view name, std::int32_t flags);
 
   Board& board() { return board_; }
   TreeDrawing& tree() { return tree_; }
