@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BoardKeys</name>
+    <message>
+        <source>The game is over.</source>
+        <translation>Das Spiel ist zu Ende.</translation>
+    </message>
+    <message>
+        <source>A blackstone cannot be moved.</source>
+        <translation>Ein schwarzer Stein lässt sich nicht bewegen.</translation>
+    </message>
+    <message>
+        <source>Nothing to pick up here.</source>
+        <translation>Hier ist nichts aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Aufgenommen: %1.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Zurückgelegt: %1.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Rand des Spielbretts.</translation>
+    </message>
+</context>
+<context>
     <name>BoardNews</name>
     <message>
         <source>row %1, column %2</source>
@@ -42,6 +69,22 @@
     <message>
         <source>Game news</source>
         <translation>Spielgeschehen</translation>
+    </message>
+    <message>
+        <source>Moved to %1.</source>
+        <translation>Gezogen nach %1.</translation>
+    </message>
+    <message>
+        <source>Not moved: %1 is occupied.</source>
+        <translation>Nicht gezogen: %1 ist besetzt.</translation>
+    </message>
+    <message>
+        <source>Not moved.</source>
+        <translation>Nicht gezogen.</translation>
+    </message>
+    <message>
+        <source>Pause, then Start, begins a new game.</source>
+        <translation>Pause, dann Start beginnt ein neues Spiel.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +187,18 @@
     <message>
         <source>Sound O&amp;ff</source>
         <translation>Ton a&amp;us</translation>
+    </message>
+    <message>
+        <source>Game abandoned, score %1.</source>
+        <translation>Spiel abgebrochen, Stand %1.</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Ton an.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Ton aus.</translation>
     </message>
 </context>
 <context>
@@ -322,6 +377,10 @@ denselben Baum zweimal sehen, denn die Vielfalt ist unendlich...
     <message>
         <source>Puts the square picked up back</source>
         <translation>Legt das aufgenommene Feld zurück</translation>
+    </message>
+    <message>
+        <source>carrying %1</source>
+        <translation>in der Hand: %1</translation>
     </message>
 </context>
 <context>

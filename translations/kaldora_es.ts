@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BoardKeys</name>
+    <message>
+        <source>The game is over.</source>
+        <translation>La partida ha terminado.</translation>
+    </message>
+    <message>
+        <source>A blackstone cannot be moved.</source>
+        <translation>Una piedra negra no se puede mover.</translation>
+    </message>
+    <message>
+        <source>Nothing to pick up here.</source>
+        <translation>Aquí no hay nada que levantar.</translation>
+    </message>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Levantado: %1.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Devuelto: %1.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Borde del tablero.</translation>
+    </message>
+</context>
+<context>
     <name>BoardNews</name>
     <message>
         <source>row %1, column %2</source>
@@ -42,6 +69,22 @@
     <message>
         <source>Game news</source>
         <translation>Novedades del juego</translation>
+    </message>
+    <message>
+        <source>Moved to %1.</source>
+        <translation>Movido a %1.</translation>
+    </message>
+    <message>
+        <source>Not moved: %1 is occupied.</source>
+        <translation>No se ha movido: %1 está ocupada.</translation>
+    </message>
+    <message>
+        <source>Not moved.</source>
+        <translation>No se ha movido.</translation>
+    </message>
+    <message>
+        <source>Pause, then Start, begins a new game.</source>
+        <translation>Pausa y después Empezar inicia una partida nueva.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +187,18 @@
     <message>
         <source>Sound O&amp;ff</source>
         <translation>Activar s&amp;onido</translation>
+    </message>
+    <message>
+        <source>Game abandoned, score %1.</source>
+        <translation>Partida abandonada, puntuación %1.</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Sonido activado.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Sonido desactivado.</translation>
     </message>
 </context>
 <context>
@@ -322,6 +377,10 @@ el mismo árbol, porque no tiene fin...
     <message>
         <source>Puts the square picked up back</source>
         <translation>Devuelve la casilla cogida a su sitio</translation>
+    </message>
+    <message>
+        <source>carrying %1</source>
+        <translation>en la mano: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BoardKeys</name>
+    <message>
+        <source>The game is over.</source>
+        <translation>La partie est terminée.</translation>
+    </message>
+    <message>
+        <source>A blackstone cannot be moved.</source>
+        <translation>Une pierre noire ne peut pas être déplacée.</translation>
+    </message>
+    <message>
+        <source>Nothing to pick up here.</source>
+        <translation>Rien à prendre ici.</translation>
+    </message>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Pris : %1.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Remis : %1.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Bord du plateau.</translation>
+    </message>
+</context>
+<context>
     <name>BoardNews</name>
     <message>
         <source>row %1, column %2</source>
@@ -42,6 +69,22 @@
     <message>
         <source>Game news</source>
         <translation>Nouvelles du jeu</translation>
+    </message>
+    <message>
+        <source>Moved to %1.</source>
+        <translation>Déplacé en %1.</translation>
+    </message>
+    <message>
+        <source>Not moved: %1 is occupied.</source>
+        <translation>Pas déplacé : %1 est occupée.</translation>
+    </message>
+    <message>
+        <source>Not moved.</source>
+        <translation>Pas déplacé.</translation>
+    </message>
+    <message>
+        <source>Pause, then Start, begins a new game.</source>
+        <translation>Pause, puis Démarrer, commence une nouvelle partie.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +188,18 @@
         <source>Sound O&amp;ff</source>
         <translation>Activer le s&amp;on</translation>
     </message>
+    <message>
+        <source>Game abandoned, score %1.</source>
+        <translation>Partie abandonnée, score %1.</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Son activé.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Son coupé.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -218,29 +273,29 @@ same tree twice because there is no end to it...
 
      Have a good time!</source>
         <translation>
-     Le but du jeu est d'obtenir le plus de points possible.
+     Le but du jeu est d&apos;obtenir le plus de points possible.
      On marque des points en faisant glisser des cases afin de former des lignes
 et des carrés de cases de même couleur. Seules les cases colorées peuvent être
-déplacées, et elles peuvent sauter par-dessus d'autres cases colorées. Les lignes
-comptent cinq cases à l'horizontale, à la verticale ou en diagonale ; les carrés
+déplacées, et elles peuvent sauter par-dessus d&apos;autres cases colorées. Les lignes
+comptent cinq cases à l&apos;horizontale, à la verticale ou en diagonale ; les carrés
 comptent trois fois trois cases.
-     Trois cases sont remplies au début de la partie, et trois autres s'ajoutent
+     Trois cases sont remplies au début de la partie, et trois autres s&apos;ajoutent
 après chaque coup infructueux.
      Une ligne ou un carré terminé se dissout et vous rapporte quatre ou
 dix-sept points.
      La partie est finie quand toutes les cases sont occupées.
-     Quand un carré se dissout, toutes les cases d'une couleur tirée au hasard
+     Quand un carré se dissout, toutes les cases d&apos;une couleur tirée au hasard
 se dissolvent aussitôt, en plus des dix-sept points gagnés.
-     De plus, toutes les cases d'une couleur tirée au hasard se dissolvent de temps
-en temps (sans qu'une ligne ou un carré ait été formé).
-     À l'inverse, des cases sont parfois remplies pour de bon par une pierre noire.
-     Les cases multicolores s'utilisent comme bon vous semble (ce sont des jokers).
+     De plus, toutes les cases d&apos;une couleur tirée au hasard se dissolvent de temps
+en temps (sans qu&apos;une ligne ou un carré ait été formé).
+     À l&apos;inverse, des cases sont parfois remplies pour de bon par une pierre noire.
+     Les cases multicolores s&apos;utilisent comme bon vous semble (ce sont des jokers).
 
 
-     Le petit arbre à droite n'a aucune importance pour le jeu. Il repousse
-chaque fois qu'une ligne ou un carré se forme et se dissout.
-C'est chaque fois un nouvel arbre qui n'a jamais existé. Aucun joueur ne verra
-deux fois le même arbre, car il n'y a pas de fin...
+     Le petit arbre à droite n&apos;a aucune importance pour le jeu. Il repousse
+chaque fois qu&apos;une ligne ou un carré se forme et se dissout.
+C&apos;est chaque fois un nouvel arbre qui n&apos;a jamais existé. Aucun joueur ne verra
+deux fois le même arbre, car il n&apos;y a pas de fin...
 
      Amusez-vous bien !</translation>
     </message>
@@ -285,7 +340,7 @@ deux fois le même arbre, car il n'y a pas de fin...
 
 
 
-                          L'arbre suit la méthode récursive classique des arbres fractals :
+                          L&apos;arbre suit la méthode récursive classique des arbres fractals :
                         chaque branche en fait pousser de plus courtes et plus fines, au hasard.</translation>
     </message>
 </context>
@@ -321,6 +376,10 @@ deux fois le même arbre, car il n'y a pas de fin...
     <message>
         <source>Puts the square picked up back</source>
         <translation>Remet la case prise à sa place</translation>
+    </message>
+    <message>
+        <source>carrying %1</source>
+        <translation>en main : %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>BoardKeys</name>
+    <message>
+        <source>The game is over.</source>
+        <translation>La partita è finita.</translation>
+    </message>
+    <message>
+        <source>A blackstone cannot be moved.</source>
+        <translation>Una pietra nera non si può spostare.</translation>
+    </message>
+    <message>
+        <source>Nothing to pick up here.</source>
+        <translation>Qui non c&apos;è niente da prendere.</translation>
+    </message>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Preso: %1.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Rimesso: %1.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Bordo della scacchiera.</translation>
+    </message>
+</context>
+<context>
     <name>BoardNews</name>
     <message>
         <source>row %1, column %2</source>
@@ -42,6 +69,22 @@
     <message>
         <source>Game news</source>
         <translation>Notizie di gioco</translation>
+    </message>
+    <message>
+        <source>Moved to %1.</source>
+        <translation>Spostato in %1.</translation>
+    </message>
+    <message>
+        <source>Not moved: %1 is occupied.</source>
+        <translation>Non spostato: %1 è occupata.</translation>
+    </message>
+    <message>
+        <source>Not moved.</source>
+        <translation>Non spostato.</translation>
+    </message>
+    <message>
+        <source>Pause, then Start, begins a new game.</source>
+        <translation>Pausa, poi Avvia, inizia una nuova partita.</translation>
     </message>
 </context>
 <context>
@@ -145,6 +188,18 @@
         <source>Sound O&amp;ff</source>
         <translation>Attiva a&amp;udio</translation>
     </message>
+    <message>
+        <source>Game abandoned, score %1.</source>
+        <translation>Partita abbandonata, punteggio %1.</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Audio attivato.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Audio disattivato.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -223,7 +278,7 @@ same tree twice because there is no end to it...
 caselle dello stesso colore. Si possono spostare solo le caselle colorate, ed è
 permesso saltare sopra altre caselle colorate. Le file sono di cinque caselle in
 orizzontale, in verticale o in diagonale; i quadrati di tre per tre caselle.
-     All'inizio della partita si riempiono tre caselle, e dopo ogni mossa senza
+     All&apos;inizio della partita si riempiono tre caselle, e dopo ogni mossa senza
 successo se ne aggiungono altre tre.
      Una fila o un quadrato completato si dissolve e si ricevono rispettivamente
 quattro o diciassette punti.
@@ -237,10 +292,10 @@ nera.
      Le caselle multicolori si possono usare come si vuole (sono jolly).
 
 
-     L'alberello a destra non ha alcuna importanza per il gioco. Rinasce ogni
+     L&apos;alberello a destra non ha alcuna importanza per il gioco. Rinasce ogni
 volta che si forma e si dissolve una fila o un quadrato.
 Ogni volta è un albero nuovo, mai esistito prima. Nessun giocatore vedrà due
-volte lo stesso albero, perché non c'è fine...
+volte lo stesso albero, perché non c&apos;è fine...
 
      Buon divertimento!</translation>
     </message>
@@ -285,7 +340,7 @@ volte lo stesso albero, perché non c'è fine...
 
 
 
-                      L'albero è disegnato col classico metodo ricorsivo degli alberi frattali:
+                      L&apos;albero è disegnato col classico metodo ricorsivo degli alberi frattali:
                            ogni ramo mette alcuni rami più corti e sottili ad angoli casuali.</translation>
     </message>
 </context>
@@ -321,6 +376,10 @@ volte lo stesso albero, perché non c'è fine...
     <message>
         <source>Puts the square picked up back</source>
         <translation>Rimette a posto la casella presa</translation>
+    </message>
+    <message>
+        <source>carrying %1</source>
+        <translation>in mano: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>BoardKeys</name>
+    <message>
+        <source>The game is over.</source>
+        <translation>Het spel is afgelopen.</translation>
+    </message>
+    <message>
+        <source>A blackstone cannot be moved.</source>
+        <translation>Een zwarte steen kan niet worden verplaatst.</translation>
+    </message>
+    <message>
+        <source>Nothing to pick up here.</source>
+        <translation>Hier valt niets op te pakken.</translation>
+    </message>
+    <message>
+        <source>Picked up %1.</source>
+        <translation>Opgepakt: %1.</translation>
+    </message>
+    <message>
+        <source>Put back %1.</source>
+        <translation>Teruggelegd: %1.</translation>
+    </message>
+    <message>
+        <source>Edge of the board.</source>
+        <translation>Rand van het speelbord.</translation>
+    </message>
+</context>
+<context>
     <name>BoardNews</name>
     <message>
         <source>row %1, column %2</source>
@@ -42,6 +69,22 @@
     <message>
         <source>Game news</source>
         <translation>Spelnieuws</translation>
+    </message>
+    <message>
+        <source>Moved to %1.</source>
+        <translation>Verplaatst naar %1.</translation>
+    </message>
+    <message>
+        <source>Not moved: %1 is occupied.</source>
+        <translation>Niet verplaatst: %1 is bezet.</translation>
+    </message>
+    <message>
+        <source>Not moved.</source>
+        <translation>Niet verplaatst.</translation>
+    </message>
+    <message>
+        <source>Pause, then Start, begins a new game.</source>
+        <translation>Pauze en dan Start begint een nieuw spel.</translation>
     </message>
 </context>
 <context>
@@ -144,6 +187,18 @@
     <message>
         <source>Sound O&amp;ff</source>
         <translation>Geluid aa&amp;n</translation>
+    </message>
+    <message>
+        <source>Game abandoned, score %1.</source>
+        <translation>Spel afgebroken, stand %1.</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Geluid aan.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Geluid uit.</translation>
     </message>
 </context>
 <context>
@@ -321,6 +376,10 @@ twee keer dezelfde boom zien, want er komt geen einde aan...
     <message>
         <source>Puts the square picked up back</source>
         <translation>Legt het opgepakte vakje terug</translation>
+    </message>
+    <message>
+        <source>carrying %1</source>
+        <translation>in de hand: %1</translation>
     </message>
 </context>
 <context>

@@ -155,10 +155,14 @@ QAccessibleInterface* SquareCell::parent() const {
   return QAccessible::queryAccessibleInterface(keys_.data());
 }
 
+// While a square is held, every other square says what it would receive.
 QString SquareCell::text(QAccessible::Text t) const {
-  if (t != QAccessible::Name)
-    return {};
-  return SquareName(index(), keys_->board().Shown(index()));
+  if (t == QAccessible::Name)
+    return SquareName(index(), keys_->board().Shown(index()));
+  const int held = keys_->held();
+  if (t == QAccessible::Description && held >= 0 && held != index())
+    return tr("carrying %1").arg(SquareContent(keys_->board().Shown(held)));
+  return {};
 }
 
 QRect SquareCell::rect() const {
@@ -178,8 +182,6 @@ QAccessible::State SquareCell::state() const {
 }
 
 void* SquareCell::interface_cast(QAccessible::InterfaceType t) {
-  if (t == QAccessible::TableCellInterface)
-    return static_cast<QAccessibleTableCellInterface*>(this);
   if (t == QAccessible::ActionInterface)
     return static_cast<QAccessibleActionInterface*>(this);
   return nullptr;

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <cmath>
 
+#include "board/qt/boardaccess.h"
+#include "board/qt/boardnews.h"
 #include "board/qt/squarebox.h"
 
 namespace kaldora {
@@ -134,10 +136,25 @@ void BoardKeys::MoveTo(int n) {
   update();
 }
 
-// Only what a mouse could drag is picked up; a disabled square takes no key.
+// Only what a mouse could drag is picked up, and not a vacated square, which shows nothing; a
+// disabled square takes no key.
 bool BoardKeys::CanPickUp(int n) const {
   const Square& square = board_[n];
-  return isEnabled() && held_ < 0 && square.Enabled && square.DragMode == 1;
+  return isEnabled() && held_ < 0 && square.Enabled && square.DragMode == 1 &&
+         square.Picture != nullptr;
+}
+
+void BoardKeys::Say(const QString& text) const {
+  if (say_)
+    say_(text);
+}
+
+QString BoardKeys::WhyNotPickUp(int n) const {
+  if (!board_[n].Enabled)
+    return tr("The game is over.") + QLatin1Char(' ') + GameOverHint();
+  if (board_.Shown(n) == kBlackstoneSource)
+    return tr("A blackstone cannot be moved.");
+  return tr("Nothing to pick up here.");
 }
 
 bool BoardKeys::CanDropOn(int n) const {
@@ -150,6 +167,7 @@ bool BoardKeys::PickUp(int n) {
   MoveTo(n);
   SetHeld(n);
   update();
+  Say(tr("Picked up %1.").arg(SquareName(n, board_.Shown(n))));
   return true;
 }
 
@@ -166,8 +184,11 @@ bool BoardKeys::DropOn(int n) {
 
 void BoardKeys::PutBack() {
   keyboard_ = true;
+  const int held = held_;
   SetHeld(-1);
   update();
+  if (held >= 0)
+    Say(tr("Put back %1.").arg(SquareName(held, board_.Shown(held))));
 }
 
 void BoardKeys::SetSymbols(bool on) {
@@ -178,24 +199,27 @@ void BoardKeys::SetSymbols(bool on) {
 void BoardKeys::keyPressEvent(QKeyEvent* event) {
   const int row = cursor_ / 9;
   const int column = cursor_ % 9;
+  // Against the edge the frame stays, and a screen reader would say nothing of it.
+  const auto step = [this](int n) { n == cursor_ ? Say(tr("Edge of the board.")) : MoveTo(n); };
   switch (event->key()) {
     case Qt::Key_Left:
-      MoveTo(9 * row + std::max(column - 1, 0));
+      step(9 * row + std::max(column - 1, 0));
       break;
     case Qt::Key_Right:
-      MoveTo(9 * row + std::min(column + 1, 8));
+      step(9 * row + std::min(column + 1, 8));
       break;
     case Qt::Key_Up:
-      MoveTo(9 * std::max(row - 1, 0) + column);
+      step(9 * std::max(row - 1, 0) + column);
       break;
     case Qt::Key_Down:
-      MoveTo(9 * std::min(row + 1, 8) + column);
+      step(9 * std::min(row + 1, 8) + column);
       break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
       keyboard_ = true;
-      held_ < 0 ? PickUp(cursor_) : DropOn(cursor_);
+      if (!(held_ < 0 ? PickUp(cursor_) : DropOn(cursor_)))
+        Say(WhyNotPickUp(cursor_));  // a drop fails only on a frozen board
       break;
     case Qt::Key_Escape:
       if (held_ < 0) {

@@ -3,6 +3,7 @@
 // It also draws the colour symbols that tell similar colours apart.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -14,6 +15,8 @@ namespace kaldora {
 class SquareBox;
 
 class BoardKeys final : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(BoardKeys)
+
  public:
   // squares: the 81 boxes, which it lies over; board: what they hold; drop: a drop of source on
   // target, as the mouse gives.
@@ -25,6 +28,8 @@ class BoardKeys final : public QWidget {
   int cursor() const { return cursor_; }
   int held() const { return held_; }  // -1: none
   bool frameShown() const { return keyboard_ && hasFocus(); }
+  // Where the keys' short answers go: a picked-up square, the edge, a key that does nothing here.
+  void SetSpeaker(std::function<void(const QString&)> say) { say_ = std::move(say); }
   // The mouse took over: no frame, and a square held by the keys goes back.
   void MouseUsed();
   // Square n can no longer be held.
@@ -52,12 +57,16 @@ class BoardKeys final : public QWidget {
  private:
   QRect SquareRect(int n) const;
   void SetHeld(int n);
+  void Say(const QString& text) const;
+  // Why square n cannot be picked up.
+  QString WhyNotPickUp(int n) const;
   // Tells a screen reader which square the frame is on, once the board has the focus.
   void AnnounceCursor();
 
   const std::array<SquareBox*, 81>& squares_;
   const Board& board_;
   std::function<void(int, int)> drop_;
+  std::function<void(const QString&)> say_;
   int cursor_ = 40;
   int held_ = -1;
   bool keyboard_ = false;

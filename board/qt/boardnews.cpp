@@ -79,6 +79,21 @@ void BoardNews::ColourMarked(const kaldora::ColourMarked& marked) {
   bursts_ += static_cast<int>(marked.squares.size());
 }
 
+void BoardNews::SquareMoved(int, int target) {
+  if (active_)
+    Tell(tr("Moved to %1.").arg(Place(target)));
+}
+
+// A refused drop still counts as a move, so the news of the move follow.
+void BoardNews::DropRefused(int source, int target) {
+  if (!active_)
+    return;
+  if (source != target && board_ != nullptr && (*board_)[target].Picture != nullptr)
+    Tell(tr("Not moved: %1 is occupied.").arg(Place(target)));
+  else
+    Tell(tr("Not moved."));
+}
+
 void BoardNews::BlackstonePlaced(int n) {
   if (active_)
     Tell(tr("Blackstone at %1.").arg(Place(n)));
@@ -92,8 +107,14 @@ void BoardNews::NewSquare(int n, int colour) {
 }
 
 void BoardNews::GameOver(std::int16_t score, bool) {
-  if (active_)
-    Tell(tr("Game over, score %1.").arg(score));
+  if (!active_)
+    return;
+  Tell(tr("Game over, score %1.").arg(score));
+  parts_ << GameOverHint();
+}
+
+QString GameOverHint() {
+  return BoardNews::tr("Pause, then Start, begins a new game.");
 }
 
 void BoardNews::BoardEnabled(bool) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <deque>
 
+#include "board/board.h"
 #include "board/gameevents.h"
 
 namespace kaldora {
@@ -21,6 +22,8 @@ class BoardNews final : public GameEvents {
 
  public:
   void SetKeys(BoardKeys* keys) { keys_ = keys; }
+  // What a refused drop's target holds.
+  void SetBoard(const Board& board) { board_ = &board; }
   // A move or a button starts; events outside one are not told.
   void Begin();
   bool active() const { return active_; }
@@ -30,6 +33,8 @@ class BoardNews final : public GameEvents {
   void RowDissolved(const kaldora::RowDissolved& row) override;
   void QuadDissolved(const kaldora::QuadDissolved& quad) override;
   void ColourMarked(const kaldora::ColourMarked& marked) override;
+  void SquareMoved(int source, int target) override;
+  void DropRefused(int source, int target) override;
   void BlackstonePlaced(int n) override;
   void NewSquare(int n, int colour) override;
   void GameOver(std::int16_t score, bool qualifies) override;
@@ -42,6 +47,7 @@ class BoardNews final : public GameEvents {
   void Tell(const QString& part);
 
   BoardKeys* keys_ = nullptr;
+  const Board* board_ = nullptr;
   QStringList parts_;
   QStringList fresh_;
   int burst_colour_ = -1;
@@ -62,6 +68,9 @@ class NewsBar final : public QWidget {
  private:
   std::deque<QWidget*> messages_;
 };
+
+// How a new game begins once one is over: "&Start" shows again only after "&Pause".
+QString GameOverHint();
 
 // Whether the widget is one of the news bar's notifications.
 bool IsNewsMessage(const QWidget* widget);

@@ -13,6 +13,8 @@ COLOURS = ["red", "orange", "yellow", "green", "cyan", "blue", "magenta"]
 CELL = re.compile(r"^(red|orange|yellow|green|cyan|blue|magenta|joker|burst|blackstone|free), "
                   r"row ([1-9]), column ([1-9])$")
 NEWS = re.compile(r"^(New squares: (?P<fresh>[^.]+)\.|Row dissolved, 4 points, score (?P<row>\d+)\."
+                  r"|Moved to row (?P<moved_row>\d), column (?P<moved_column>\d)\."
+                  r"|Not moved(: row \d, column \d is occupied)?\.|Pause, then Start, begins a new game\."
                   r"|Quad dissolved, 17 points, score (?P<quad>\d+)\."
                   r"|Colour burst: (1|\d+) (\w+) squares?\.|Blackstone at row \d, column \d\."
                   r"|Game over, score (?P<over>\d+)\.)( |$)")
@@ -171,6 +173,9 @@ def check_news(news, before, after, frame, source=None, target=None):
         if not m or (before[n] != "free" and n != source) or n == target:
             fail(f"'{item}' is no new square")
         fresh[n] = m[1]
+    if "moved_row" in told and source is not None and \
+            9 * (int(told["moved_row"]) - 1) + int(told["moved_column"]) - 1 != target:
+        fail(f"'{news}' for a drop on square {target}")
     for key in ("row", "quad", "over"):
         if key in told and int(told[key]) != score(frame):
             fail(f"'{news}' while the score label shows {score(frame)}")

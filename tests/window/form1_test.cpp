@@ -162,8 +162,8 @@ class Form1Test : public QObject {
     QCOMPARE(Mismatches(f().lblKaldora(), {{{1, 1}, QColor(0, 127, 0)}}), QString());
   }
 
-  // Told from the game's events: the quad with its points, then the colour that it took along,
-  // counted as it stood before the burst.
+  // Told from the game's events: the drop, the quad with its points, then the colour that it took
+  // along, counted as it stood before the burst.
   void newsOfAQuadTellItsPointsAndTheColourThatBurst() {
     Board& board = f().game().board();
     testing::SetBoard(board, {"RR.......", "RRR......", "RRR......", ".........", "....R....",
@@ -186,7 +186,8 @@ class Form1Test : public QObject {
     const QString told =
         burst == 1 ? QString("Colour burst: 1 %1 square.").arg(SquareContent(colour))
                    : QString("Colour burst: %1 %2 squares.").arg(burst).arg(SquareContent(colour));
-    QCOMPARE(f().newsBar()->lastNews(), "Quad dissolved, 17 points, score 17. " + told);
+    QCOMPARE(f().newsBar()->lastNews(),
+             "Moved to row 1, column 3. Quad dissolved, 17 points, score 17. " + told);
   }
 
   void redSquareShowsFourLightAndFourDarkRings() {

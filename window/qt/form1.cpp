@@ -102,15 +102,18 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   panels_ = new TextPanels(this, drag_.image(), [this](Panel clicked) {
     clicked == Panel::Rules ? game_.txtSpielregeln_Click() : game_.txtInformation_Click();
   });
+  news_bar_ = new NewsBar(this);
   main_view_.Bind({.title = lblKaldora_,
                    .score = lblPunkte_,
                    .canvas = &picCanvas_,
                    .start = cmdSpielStarten_,
                    .sound = cmdTonEinschaltenAusschalten_,
                    .keys = board_keys_,
-                   .panels = panels_});
+                   .panels = panels_,
+                   .news = news_bar_});
 
-  news_bar_ = new NewsBar(this);
+  board_keys_->SetSpeaker([this](const QString& text) { news_bar_->Announce(text); });
+  news_.SetBoard(game_.board());
   WatchShownChildren(this);
 
   game_.Form_Load();
@@ -146,9 +149,14 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
     const bool told_here = !news_.active();
     if (told_here)
       news_.Begin();
+    // "&Pause" abandons what "&Start" began; the score it drops is worth saying.
+    const bool abandons = click == &Game::cmdSpielAbbrechen_Click && !cmdSpielStarten_->isVisible();
+    const std::int16_t score = game_.state().Punkte;
     (game_.*click)();
     if (told_here)
       TellNews();
+    if (abandons)
+      news_bar_->Announce(tr("Game abandoned, score %1.").arg(score));
   });
   return button;
 }

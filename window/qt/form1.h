@@ -2,6 +2,7 @@
 // two text panels, each bound to the game through an adapter of its own.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "board/game.h"
@@ -23,6 +24,8 @@ class QPushButton;
 namespace kaldora {
 
 class Form1 final : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   Form1(Random& random, SoundOutput& sound, QWidget* parent = nullptr);
 

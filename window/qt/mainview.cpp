@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "board/qt/boardkeys.h"
+#include "board/qt/boardnews.h"
 #include "tree/qt/canvasbox.h"
 #include "window/qt/layout.h"
 #include "window/qt/textpanels.h"
@@ -123,6 +124,10 @@ void MainView::SetSoundCaption(std::string_view caption) {
   static_cast<void>(QT_TRANSLATE_NOOP("Form1", "Sound O&ff"));
   sound_caption_ = caption;
   c_.sound->setText(Translated("Form1", sound_caption_.c_str()));
+  // The caption names what the next click does; the player hears what this one did.
+  const bool on = caption != "Sound &On";
+  c_.news->Announce(on ? QCoreApplication::translate("Form1", "Sound on.")
+                       : QCoreApplication::translate("Form1", "Sound off."));
 }
 
 void MainView::EndProgram() {

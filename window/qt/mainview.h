@@ -17,6 +17,7 @@ namespace kaldora {
 
 class BoardKeys;
 class CanvasBox;
+class NewsBar;
 class TextPanels;
 
 class MainView final : public MainWindowView {
@@ -29,6 +30,7 @@ class MainView final : public MainWindowView {
     QPushButton* sound;
     BoardKeys* keys;
     TextPanels* panels;
+    NewsBar* news;  // where a change that nothing else says is told
   };
 
   explicit MainView(QWidget* window) : window_(window) {}
