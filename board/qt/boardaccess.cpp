@@ -182,6 +182,8 @@ QAccessible::State SquareCell::state() const {
 }
 
 void* SquareCell::interface_cast(QAccessible::InterfaceType t) {
+  if (t == QAccessible::TableCellInterface)
+    return static_cast<QAccessibleTableCellInterface*>(this);
   if (t == QAccessible::ActionInterface)
     return static_cast<QAccessibleActionInterface*>(this);
   return nullptr;
@@ -195,8 +197,10 @@ int SquareCell::columnIndex() const {
   return index() % 9;
 }
 
+// Orca, by default, reads the whole row of a table cell at every Up and Down once it knows the
+// cell's row; the board is played square by square, and each square's name says where it is.
 int SquareCell::rowIndex() const {
-  return index() / 9;
+  return -1;
 }
 
 // Only what the keys could do on this square now.

@@ -215,6 +215,12 @@ def main():
         fail(f"a board of {table.nRows} x {table.nColumns}, {board.childCount} cells")
     if table.getAccessibleAt(2, 4).name != "free, row 3, column 5":
         fail(f"cell (2, 4) is '{table.getAccessibleAt(2, 4).name}'")
+    # Every question of the table is answered, also those about rows, which the cells keep to
+    # themselves so that Orca reads one square at a time.
+    extents = (table.getRowExtentAt(1, 1), table.getColumnExtentAt(1, 1), table.getRowAtIndex(5),
+               table.getColumnAtIndex(5), table.getRowColumnExtentsAtIndex(10)[0])
+    if extents != (1, 1, -1, 5, True):
+        fail(f"the table's extents and indices are {extents}")
     if set(table_contents(board)) != {"free"}:
         fail("squares before the start")
     if not {"enabled", "focusable", "selectable"} <= states(children(board)[0]):
