@@ -47,14 +47,6 @@
         <translation>Farbe platzt: %1 Felder %2.</translation>
     </message>
     <message>
-        <source>Row dissolved, %1 points, score %2.</source>
-        <translation>Reihe aufgelöst, %1 Punkte, Stand %2.</translation>
-    </message>
-    <message>
-        <source>Quad dissolved, %1 points, score %2.</source>
-        <translation>Quadrat aufgelöst, %1 Punkte, Stand %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 auf %2</translation>
     </message>
@@ -85,6 +77,34 @@
     <message>
         <source>Pause, then Start, begins a new game.</source>
         <translation>Pause, dann Start beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>row %1, columns %2 to %3</source>
+        <translation>Zeile %1, Spalten %2 bis %3</translation>
+    </message>
+    <message>
+        <source>column %1, rows %2 to %3</source>
+        <translation>Spalte %1, Zeilen %2 bis %3</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Row dissolved: %1, %2.</source>
+        <translation>Reihe aufgelöst: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 points, score %2.</source>
+        <translation>%1 Punkte, Stand %2.</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2, columns %3 to %4</source>
+        <translation>Zeilen %1 bis %2, Spalten %3 bis %4</translation>
+    </message>
+    <message>
+        <source>Quad dissolved: %1, %2.</source>
+        <translation>Quadrat aufgelöst: %1, %2.</translation>
     </message>
 </context>
 <context>

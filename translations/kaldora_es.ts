@@ -47,14 +47,6 @@
         <translation>Estalla un color: %1 casillas %2.</translation>
     </message>
     <message>
-        <source>Row dissolved, %1 points, score %2.</source>
-        <translation>Fila disuelta, %1 puntos, puntuación %2.</translation>
-    </message>
-    <message>
-        <source>Quad dissolved, %1 points, score %2.</source>
-        <translation>Cuadrado disuelto, %1 puntos, puntuación %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 en %2</translation>
     </message>
@@ -85,6 +77,34 @@
     <message>
         <source>Pause, then Start, begins a new game.</source>
         <translation>Pausa y después Empezar inicia una partida nueva.</translation>
+    </message>
+    <message>
+        <source>row %1, columns %2 to %3</source>
+        <translation>fila %1, columnas %2 a %3</translation>
+    </message>
+    <message>
+        <source>column %1, rows %2 to %3</source>
+        <translation>columna %1, filas %2 a %3</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Row dissolved: %1, %2.</source>
+        <translation>Fila disuelta: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 points, score %2.</source>
+        <translation>%1 puntos, puntuación %2.</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2, columns %3 to %4</source>
+        <translation>filas %1 a %2, columnas %3 a %4</translation>
+    </message>
+    <message>
+        <source>Quad dissolved: %1, %2.</source>
+        <translation>Cuadrado disuelto: %1, %2.</translation>
     </message>
 </context>
 <context>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Picked up %1.</source>
-        <translation>Pris : %1.</translation>
+        <translation>Pris&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Put back %1.</source>
-        <translation>Remis : %1.</translation>
+        <translation>Remis&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Edge of the board.</source>
@@ -47,14 +47,6 @@
         <translation>Couleur éclatée : %1 cases %2.</translation>
     </message>
     <message>
-        <source>Row dissolved, %1 points, score %2.</source>
-        <translation>Ligne dissoute, %1 points, score %2.</translation>
-    </message>
-    <message>
-        <source>Quad dissolved, %1 points, score %2.</source>
-        <translation>Carré dissous, %1 points, score %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 en %2</translation>
     </message>
@@ -76,7 +68,7 @@
     </message>
     <message>
         <source>Not moved: %1 is occupied.</source>
-        <translation>Pas déplacé : %1 est occupée.</translation>
+        <translation>Pas déplacé&#xa0;: %1 est occupée.</translation>
     </message>
     <message>
         <source>Not moved.</source>
@@ -85,6 +77,34 @@
     <message>
         <source>Pause, then Start, begins a new game.</source>
         <translation>Pause, puis Démarrer, commence une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>row %1, columns %2 to %3</source>
+        <translation>ligne %1, colonnes %2 à %3</translation>
+    </message>
+    <message>
+        <source>column %1, rows %2 to %3</source>
+        <translation>colonne %1, lignes %2 à %3</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Row dissolved: %1, %2.</source>
+        <translation>Ligne dissoute : %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 points, score %2.</source>
+        <translation>%1 points, score %2.</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2, columns %3 to %4</source>
+        <translation>lignes %1 à %2, colonnes %3 à %4</translation>
+    </message>
+    <message>
+        <source>Quad dissolved: %1, %2.</source>
+        <translation>Carré dissous : %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -379,7 +399,7 @@ deux fois le même arbre, car il n&apos;y a pas de fin...
     </message>
     <message>
         <source>carrying %1</source>
-        <translation>en main : %1</translation>
+        <translation>en main&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -47,14 +47,6 @@
         <translation>Un colore esplode: %1 caselle %2.</translation>
     </message>
     <message>
-        <source>Row dissolved, %1 points, score %2.</source>
-        <translation>Fila dissolta, %1 punti, punteggio %2.</translation>
-    </message>
-    <message>
-        <source>Quad dissolved, %1 points, score %2.</source>
-        <translation>Quadrato dissolto, %1 punti, punteggio %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 in %2</translation>
     </message>
@@ -85,6 +77,34 @@
     <message>
         <source>Pause, then Start, begins a new game.</source>
         <translation>Pausa, poi Avvia, inizia una nuova partita.</translation>
+    </message>
+    <message>
+        <source>row %1, columns %2 to %3</source>
+        <translation>riga %1, colonne da %2 a %3</translation>
+    </message>
+    <message>
+        <source>column %1, rows %2 to %3</source>
+        <translation>colonna %1, righe da %2 a %3</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Row dissolved: %1, %2.</source>
+        <translation>Fila dissolta: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 points, score %2.</source>
+        <translation>%1 punti, punteggio %2.</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2, columns %3 to %4</source>
+        <translation>righe da %1 a %2, colonne da %3 a %4</translation>
+    </message>
+    <message>
+        <source>Quad dissolved: %1, %2.</source>
+        <translation>Quadrato dissolto: %1, %2.</translation>
     </message>
 </context>
 <context>

@@ -47,14 +47,6 @@
         <translation>Kleur spat uiteen: %1 vakjes %2.</translation>
     </message>
     <message>
-        <source>Row dissolved, %1 points, score %2.</source>
-        <translation>Rij opgelost, %1 punten, stand %2.</translation>
-    </message>
-    <message>
-        <source>Quad dissolved, %1 points, score %2.</source>
-        <translation>Vierkant opgelost, %1 punten, stand %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 op %2</translation>
     </message>
@@ -85,6 +77,34 @@
     <message>
         <source>Pause, then Start, begins a new game.</source>
         <translation>Pauze en dan Start begint een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>row %1, columns %2 to %3</source>
+        <translation>rij %1, kolommen %2 tot %3</translation>
+    </message>
+    <message>
+        <source>column %1, rows %2 to %3</source>
+        <translation>kolom %1, rijen %2 tot %3</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Row dissolved: %1, %2.</source>
+        <translation>Rij opgelost: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 points, score %2.</source>
+        <translation>%1 punten, stand %2.</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2, columns %3 to %4</source>
+        <translation>rijen %1 tot %2, kolommen %3 tot %4</translation>
+    </message>
+    <message>
+        <source>Quad dissolved: %1, %2.</source>
+        <translation>Vierkant opgelost: %1, %2.</translation>
     </message>
 </context>
 <context>

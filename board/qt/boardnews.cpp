@@ -19,6 +19,22 @@ class NewsMessage final : public QWidget {
   using QWidget::QWidget;
 };
 
+// Where five squares in a line lay: along a row, down a column, or from one end to the other.
+QString LinePlace(const std::array<int, 5>& squares) {
+  const int first = squares.front(), last = squares.back();
+  if (first / 9 == last / 9)
+    return BoardNews::tr("row %1, columns %2 to %3")
+        .arg(first / 9 + 1)
+        .arg(first % 9 + 1)
+        .arg(last % 9 + 1);
+  if (first % 9 == last % 9)
+    return BoardNews::tr("column %1, rows %2 to %3")
+        .arg(first % 9 + 1)
+        .arg(first / 9 + 1)
+        .arg(last / 9 + 1);
+  return BoardNews::tr("from %1 to %2").arg(Place(first), Place(last));
+}
+
 }  // namespace
 
 void BoardNews::Begin() {
@@ -60,13 +76,23 @@ void BoardNews::Tell(const QString& part) {
 }
 
 void BoardNews::RowDissolved(const kaldora::RowDissolved& row) {
-  if (active_)
-    Tell(tr("Row dissolved, %1 points, score %2.").arg(row.points).arg(row.score));
+  if (!active_)
+    return;
+  Tell(tr("Row dissolved: %1, %2.").arg(SquareContent(row.colour), LinePlace(row.squares)));
+  parts_ << tr("%1 points, score %2.").arg(row.points).arg(row.score);
 }
 
 void BoardNews::QuadDissolved(const kaldora::QuadDissolved& quad) {
-  if (active_)
-    Tell(tr("Quad dissolved, %1 points, score %2.").arg(quad.points).arg(quad.score));
+  if (!active_)
+    return;
+  const int first = quad.squares.front(), last = quad.squares.back();
+  const QString where = tr("rows %1 to %2, columns %3 to %4")
+                            .arg(first / 9 + 1)
+                            .arg(last / 9 + 1)
+                            .arg(first % 9 + 1)
+                            .arg(last % 9 + 1);
+  Tell(tr("Quad dissolved: %1, %2.").arg(SquareContent(quad.colour), where));
+  parts_ << tr("%1 points, score %2.").arg(quad.points).arg(quad.score);
 }
 
 void BoardNews::ColourMarked(const kaldora::ColourMarked& marked) {

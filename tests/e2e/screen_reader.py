@@ -12,10 +12,11 @@ from gi.repository import GLib
 COLOURS = ["red", "orange", "yellow", "green", "cyan", "blue", "magenta"]
 CELL = re.compile(r"^(red|orange|yellow|green|cyan|blue|magenta|joker|burst|blackstone|free), "
                   r"row ([1-9]), column ([1-9])$")
-NEWS = re.compile(r"^(New squares: (?P<fresh>[^.]+)\.|Row dissolved, 4 points, score (?P<row>\d+)\."
+NEWS = re.compile(r"^(New squares: (?P<fresh>[^.]+)\.|(Row|Quad) dissolved: [\w ]+, [^.]+\."
+                  r"|4 points, score (?P<row>\d+)\."
                   r"|Moved to row (?P<moved_row>\d), column (?P<moved_column>\d)\."
                   r"|Not moved(: row \d, column \d is occupied)?\.|Pause, then Start, begins a new game\."
-                  r"|Quad dissolved, 17 points, score (?P<quad>\d+)\."
+                  r"|17 points, score (?P<quad>\d+)\."
                   r"|Colour burst: (1|\d+) (\w+) squares?\.|Blackstone at row \d, column \d\."
                   r"|Game over, score (?P<over>\d+)\.)( |$)")
 FRESH = re.compile(r"^(red|orange|yellow|green|cyan|blue|magenta|joker) at row ([1-9]), "

@@ -186,8 +186,8 @@ class Form1Test : public QObject {
     const QString told =
         burst == 1 ? QString("Colour burst: 1 %1 square.").arg(SquareContent(colour))
                    : QString("Colour burst: %1 %2 squares.").arg(burst).arg(SquareContent(colour));
-    QCOMPARE(f().newsBar()->lastNews(),
-             "Moved to row 1, column 3. Quad dissolved, 17 points, score 17. " + told);
+    const QString quad = "Quad dissolved: red, rows 1 to 3, columns 1 to 3. 17 points, score 17. ";
+    QCOMPARE(f().newsBar()->lastNews(), "Moved to row 1, column 3. " + quad + told);
   }
 
   void redSquareShowsFourLightAndFourDarkRings() {
