@@ -127,3 +127,28 @@ play_to_entry() {
   done
   fail "no name entry of $1 after $round rounds of clicks"
 }
+
+# A session bus and an accessibility bus of the test's own, in $XDG_RUNTIME_DIR, which the test has
+# made; stop_buses ends them. The accessibility bus is started here rather than by the session bus,
+# so that it ends with the test.
+bus="" a11y=""
+start_buses() {
+  dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
+  bus=$!
+  for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+  [ -s "$work/bus" ] || fail "no session bus: $(cat "$work/bus.log")"
+  DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
+  export DBUS_SESSION_BUS_ADDRESS
+  /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$work/a11y.log" &
+  a11y=$!
+  for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+      >/dev/null 2>&1 && return
+    sleep 0.05
+  done
+  fail "no accessibility bus: $(cat "$work/a11y.log")"
+}
+stop_buses() {
+  [ -n "$a11y" ] && kill "$a11y" 2>/dev/null && wait "$a11y" 2>/dev/null
+  [ -n "$bus" ] && kill "$bus" 2>/dev/null && wait "$bus" 2>/dev/null
+}

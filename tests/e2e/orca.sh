@@ -13,7 +13,7 @@ done
 
 # Orca runs once per user: beside a screen reader the tester uses, this test cannot run.
 pgrep -u "$(id -u)" -x orca >/dev/null && { echo "skipped: Orca runs already for this user"; exit 77; }
-bus="" a11y="" orca="" speechd_pid=/nonexistent
+orca="" speechd_pid=/nonexistent
 stop_session() {
   # Orca itself, the child of script's terminal, gone before the next test's Orca starts: Orca
   # refuses to run beside another of the same user.
@@ -29,9 +29,7 @@ stop_session() {
     wait "$orca" 2>/dev/null
   fi
   [ -s "$speechd_pid" ] && kill "$(cat "$speechd_pid")" 2>/dev/null
-  for p in "$a11y" "$bus"; do
-    [ -n "$p" ] && kill "$p" 2>/dev/null && wait "$p" 2>/dev/null
-  done
+  stop_buses
   cleanup
 }
 trap stop_session EXIT
@@ -40,19 +38,7 @@ trap stop_session EXIT
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
-bus=$!
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
-[ -s "$work/bus" ] || fail "no session bus: $(cat "$work/bus.log")"
-DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
-export DBUS_SESSION_BUS_ADDRESS
-"$launcher" --launch-immediately 2>"$work/a11y.log" &
-a11y=$!
-for _ in $(seq 100); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1 && break
-  sleep 0.05
-done
+start_buses
 start_window_manager
 
 # Speech into the null driver. Orca starts speech-dispatcher itself, as on a desktop; its pid file
