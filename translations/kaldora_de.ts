@@ -220,6 +220,10 @@
         <source>Sound off.</source>
         <translation>Ton aus.</translation>
     </message>
+    <message>
+        <source>A game is running; Pause abandons it and brings Start back.</source>
+        <translation>Ein Spiel läuft; Pause bricht es ab und bringt Start zurück.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -260,6 +264,25 @@
     <message>
         <source>&amp;no</source>
         <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>HighscoreRows</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 points</source>
+        <translation>
+            <numerusform>%1, %2 Punkt</numerusform>
+            <numerusform>%1, %2 Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a row&apos;s text, then its name or date</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -420,6 +443,13 @@ denselben Baum zweimal sehen, denn die Vielfalt ist unendlich...
     <message>
         <source>Date</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form3</name>
+    <message>
+        <source>Name for the Highscore</source>
+        <translation>Name für die Bestenliste</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@
         <source>Sound off.</source>
         <translation>Sonido desactivado.</translation>
     </message>
+    <message>
+        <source>A game is running; Pause abandons it and brings Start back.</source>
+        <translation>Hay una partida en curso; Pausa la abandona y hace volver Empezar.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -260,6 +264,25 @@
     <message>
         <source>&amp;no</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>HighscoreRows</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Récords</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 points</source>
+        <translation>
+            <numerusform>%1, %2 punto</numerusform>
+            <numerusform>%1, %2 puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a row&apos;s text, then its name or date</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -420,6 +443,13 @@ el mismo árbol, porque no tiene fin...
     <message>
         <source>Date</source>
         <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form3</name>
+    <message>
+        <source>Name for the Highscore</source>
+        <translation>Nombre para los récords</translation>
     </message>
 </context>
 <context>

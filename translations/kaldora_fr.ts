@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Row dissolved: %1, %2.</source>
-        <translation>Ligne dissoute : %1, %2.</translation>
+        <translation>Ligne dissoute&#xa0;: %1, %2.</translation>
     </message>
     <message>
         <source>%1 points, score %2.</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
-        <translation>Carré dissous : %1, %2.</translation>
+        <translation>Carré dissous&#xa0;: %1, %2.</translation>
     </message>
 </context>
 <context>
@@ -220,6 +220,10 @@
         <source>Sound off.</source>
         <translation>Son coupé.</translation>
     </message>
+    <message>
+        <source>A game is running; Pause abandons it and brings Start back.</source>
+        <translation>Une partie est en cours ; Pause l’abandonne et fait revenir Démarrer.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -260,6 +264,25 @@
     <message>
         <source>&amp;no</source>
         <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>HighscoreRows</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 points</source>
+        <translation>
+            <numerusform>%1, %2 point</numerusform>
+            <numerusform>%1, %2 points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a row&apos;s text, then its name or date</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -419,6 +442,13 @@ deux fois le même arbre, car il n&apos;y a pas de fin...
     <message>
         <source>Date</source>
         <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form3</name>
+    <message>
+        <source>Name for the Highscore</source>
+        <translation>Nom pour les meilleurs scores</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@
         <source>Sound off.</source>
         <translation>Audio disattivato.</translation>
     </message>
+    <message>
+        <source>A game is running; Pause abandons it and brings Start back.</source>
+        <translation>Una partita è in corso; Pausa la abbandona e fa tornare Avvia.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -260,6 +264,25 @@
     <message>
         <source>&amp;no</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>HighscoreRows</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Record</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 points</source>
+        <translation>
+            <numerusform>%1, %2 punto</numerusform>
+            <numerusform>%1, %2 punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a row&apos;s text, then its name or date</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -419,6 +442,13 @@ volte lo stesso albero, perché non c&apos;è fine...
     <message>
         <source>Date</source>
         <translation>Data</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form3</name>
+    <message>
+        <source>Name for the Highscore</source>
+        <translation>Nome per i record</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@
         <source>Sound off.</source>
         <translation>Geluid uit.</translation>
     </message>
+    <message>
+        <source>A game is running; Pause abandons it and brings Start back.</source>
+        <translation>Er loopt een spel; Pauze breekt het af en brengt Start terug.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -260,6 +264,25 @@
     <message>
         <source>&amp;no</source>
         <translation>&amp;Nee</translation>
+    </message>
+</context>
+<context>
+    <name>HighscoreRows</name>
+    <message>
+        <source>Highscore</source>
+        <translation>Highscores</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 points</source>
+        <translation>
+            <numerusform>%1, %2 punt</numerusform>
+            <numerusform>%1, %2 punten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a row&apos;s text, then its name or date</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -419,6 +442,13 @@ twee keer dezelfde boom zien, want er komt geen einde aan...
     <message>
         <source>Date</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>kaldora::Form3</name>
+    <message>
+        <source>Name for the Highscore</source>
+        <translation>Naam voor de highscores</translation>
     </message>
 </context>
 <context>

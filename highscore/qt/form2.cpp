@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include "window/qt/access.h"
 #include "window/qt/layout.h"
 #include "window/qt/translations.h"
 
@@ -39,6 +40,9 @@ Form2::Form2(QWidget* owner)
     line->setGeometry(Twips(left, 300 * (i + 1), width, 285));
     line->setAlignment(alignment);
     line->setReadOnly(true);
+    // The rows below take the keyboard and speak for the boxes, a row at a time.
+    line->setFocusPolicy(Qt::NoFocus);
+    HideFromScreenReaders(line);
     SlimMargins(line);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Base, RowColour(i));
@@ -57,18 +61,27 @@ Form2::Form2(QWidget* owner)
                      QT_TRANSLATE_NOOP("kaldora::Form2", "Name"));
     datum_[n] = box(i, 4005, 1395, Qt::AlignCenter, QT_TRANSLATE_NOOP("kaldora::Form2", "Date"));
   }
+  rows_ = new HighscoreRows(this, Twips(480, 300, 4920, 300 * (kHighscorePlaces - 1)),
+                            kHighscorePlaces - 1);
   cmdWeiter_ = AddButton(QT_TRANSLATE_NOOP("Form2", "&Go On"), Twips(4305, 3495, 1095, 300));
   cmdWeiter_->setDefault(true);  // Enter closes the list from any of its boxes
 }
 
 void Form2::SetRow(int i, std::string_view wert, std::string_view person, std::string_view datum) {
-  SetWert(i, wert);
+  SetText(txtWert(i), wert);
   SetText(txtPerson(i), person);
   SetText(txtDatum(i), datum);
+  TellRow(i);
 }
 
 void Form2::SetWert(int i, std::string_view wert) {
   SetText(txtWert(i), wert);
+  TellRow(i);
+}
+
+void Form2::TellRow(int i) {
+  if (i < rows_->count())
+    rows_->SetRow(i, i + 1, txtWert(i)->text().toInt(), txtPerson(i)->text(), txtDatum(i)->text());
 }
 
 }  // namespace kaldora

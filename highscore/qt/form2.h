@@ -5,6 +5,7 @@
 #include <array>
 
 #include "highscore/highscore.h"
+#include "highscore/qt/highscorerows.h"
 #include "window/qt/smallwindow.h"
 
 namespace kaldora {
@@ -18,6 +19,7 @@ class Form2 final : public SmallWindow, public HighscoreWindowView {
   QLineEdit* txtPerson(int i) const { return person_[static_cast<std::size_t>(i)]; }
   QLineEdit* txtDatum(int i) const { return datum_[static_cast<std::size_t>(i)]; }
   QPushButton* cmdWeiter() const { return cmdWeiter_; }
+  HighscoreRows* rows() const { return rows_; }
 
   void SetRow(int i, std::string_view wert, std::string_view person,
               std::string_view datum) override;
@@ -31,11 +33,14 @@ class Form2 final : public SmallWindow, public HighscoreWindowView {
   void reject() override { cmdWeiter_->click(); }
 
  private:
+  void TellRow(int i);
+
   using Column = std::array<QLineEdit*, kHighscorePlaces>;
   Column rang_{};
   Column wert_{};
   Column person_{};
   Column datum_{};
+  HighscoreRows* rows_ = nullptr;
   QPushButton* cmdWeiter_ = nullptr;
 };
 

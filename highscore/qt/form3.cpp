@@ -1,6 +1,7 @@
 // The name entry window.
 #include "highscore/qt/form3.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "window/qt/layout.h"
@@ -10,6 +11,9 @@ namespace kaldora {
 
 Form3::Form3(QWidget* owner)
     : SmallWindow(owner, "Form3", QT_TRANSLATE_NOOP("Form3", "Spielername"), 219, 136) {
+  // The title is the design's word; a screen reader says what the window asks, in the player's
+  // language.
+  setAccessibleName(QCoreApplication::translate("kaldora::Form3", "Name for the Highscore"));
   auto* lblFrage = new QLabel(
       Translated("Form3", QT_TRANSLATE_NOOP("Form3", "Who did reach so much points?")), this);
   lblFrage->setGeometry(Twips(465, 330, 2310, 495));

@@ -50,16 +50,18 @@ def main(lupdate, source, build):
                     source_text = message.find("source").text
                     translation = message.find("translation")
                     kind = translation.get("type")
-                    if kind or not (translation.text or "").strip():
+                    # A counted text has one form per plural of the language, each needed.
+                    forms = [f.text for f in translation.iter("numerusform")] or [translation.text]
+                    if kind or not all((form or "").strip() for form in forms):
                         problems.append("%s: %s %r" % (language, kind or "empty",
                                                        source_text[:40]))
                         continue
-                    texts[(name, source_text)] = translation.text
+                    texts[(name, source_text)] = forms[0]
                     if name == "Panels":
                         continue  # running text, where "&" is a letter
-                    if (access_key(source_text) is None) != (access_key(translation.text) is None):
+                    if (access_key(source_text) is None) != (access_key(forms[0]) is None):
                         problems.append("%s: %r has no access key like %r"
-                                        % (language, translation.text, source_text))
+                                        % (language, forms[0], source_text))
             for window, captions in WINDOWS.items():
                 shown = [[*captions, s] for s in SOUND] if window == "Form1" else [captions]
                 for together in shown:

@@ -9,6 +9,7 @@
 #include "board/qt/boardkeys.h"
 #include "board/qt/boardnews.h"
 #include "board/qt/squarebox.h"
+#include "highscore/qt/highscorerows.h"
 #include "window/qt/form1.h"
 #include "window/qt/smallwindow.h"
 
@@ -124,6 +125,10 @@ bool telling_board_state = false;
 // A board frozen or freed at once changes 81 squares; told one by one, it floods a screen reader,
 // and Orca then drops what follows, the news among it. The board tells it once instead.
 void FilterUpdates(QAccessibleEvent* event) {
+  // Filling the highscore list's 44 boxes told Orca some hundred changes it then spent seconds on;
+  // its rows tell the list instead.
+  if (event->object() != nullptr && event->object()->property(kHidden).toBool())
+    return;
   if (!telling_board_state && event->type() == QAccessible::StateChanged &&
       static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().disabled &&
       dynamic_cast<SquareBox*>(event->object()) != nullptr)
@@ -151,6 +156,10 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     }
     return nullptr;
   }
+  if (auto* rows = dynamic_cast<HighscoreRows*>(widget))
+    return new HighscoreListAccess(rows);
+  if (auto* row = dynamic_cast<HighscoreRow*>(widget))
+    return new HighscoreRowAccess(row);
   if (auto* keys = dynamic_cast<BoardKeys*>(widget))
     return new BoardTable(keys);
   if (dynamic_cast<Form1*>(widget) != nullptr)
@@ -197,8 +206,8 @@ void WatchShownChildren(QWidget* window) {
   }
 }
 
-void HideFromScreenReaders(QWidget* widget) {
-  widget->setProperty(kHidden, true);
+void HideFromScreenReaders(QWidget* widget, bool hidden) {
+  widget->setProperty(kHidden, hidden);
 }
 
 }  // namespace kaldora

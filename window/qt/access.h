@@ -20,7 +20,8 @@ void TellBoardState(BoardKeys* keys);
 // for the children the window has now.
 void WatchShownChildren(QWidget* window);
 
-// A widget no screen reader needs, such as the picture that follows the mouse in a drag.
-void HideFromScreenReaders(QWidget* widget);
+// A widget no screen reader needs, such as the picture that follows the mouse in a drag; its
+// changes are not told either. hidden false undoes it.
+void HideFromScreenReaders(QWidget* widget, bool hidden = true);
 
 }  // namespace kaldora

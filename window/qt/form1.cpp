@@ -96,6 +96,11 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
   connect(symbols, &QShortcut::activated, this,
           [this] { board_keys_->SetSymbols(!board_keys_->symbols()); });
 
+  // Hidden while a game runs or after it ended, "&Start" would leave its key unanswered.
+  auto* start_hidden = new QShortcut(QKeySequence::mnemonic(cmdSpielStarten_->text()), this);
+  start_hidden->setEnabled(false);
+  connect(start_hidden, &QShortcut::activated, this, [this] { news_bar_->Announce(WhyNoStart()); });
+
   drag_.Bind(game_.board(), squares_, *board_keys_);
   squares_.Watch(game_.board(), *board_keys_);
   news_.SetKeys(board_keys_);
@@ -107,6 +112,7 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
                    .score = lblPunkte_,
                    .canvas = &picCanvas_,
                    .start = cmdSpielStarten_,
+                   .start_hidden = start_hidden,
                    .sound = cmdTonEinschaltenAusschalten_,
                    .keys = board_keys_,
                    .panels = panels_,
@@ -131,6 +137,24 @@ void Form1::Play(int target, int source) {
   TellNews();
 }
 
+// Between the start and the end of a game some square takes the mouse; before, after and at the
+// end none does.
+bool Form1::GameRunning() const {
+  if (cmdSpielStarten_->isVisible())
+    return false;
+  for (int n = 0; n < 81; ++n) {
+    if (game_.board()[n].Enabled)
+      return true;
+  }
+  return false;
+}
+
+QString Form1::WhyNoStart() const {
+  if (GameRunning())
+    return tr("A game is running; Pause abandons it and brings Start back.");
+  return BoardKeys::tr("The game is over.") + QLatin1Char(' ') + GameOverHint();
+}
+
 void Form1::TellNews() {
   const QString text = news_.Take();
   if (!text.isEmpty())
@@ -150,7 +174,7 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
     if (told_here)
       news_.Begin();
     // "&Pause" abandons what "&Start" began; the score it drops is worth saying.
-    const bool abandons = click == &Game::cmdSpielAbbrechen_Click && !cmdSpielStarten_->isVisible();
+    const bool abandons = click == &Game::cmdSpielAbbrechen_Click && GameRunning();
     const std::int16_t score = game_.state().Punkte;
     (game_.*click)();
     if (told_here)

@@ -68,6 +68,9 @@ class Form1 final : public QWidget {
   void Play(int target, int source);
   // Says what the move or button did that the player did not do.
   void TellNews();
+  bool GameRunning() const;
+  // What Alt and the key of the hidden "&Start" answer.
+  QString WhyNoStart() const;
   QPushButton* AddButton(const char* caption, int left, int top, int width, int height,
                          void (Game::*click)());
 

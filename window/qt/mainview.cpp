@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 
 #include "board/qt/boardkeys.h"
 #include "board/qt/boardnews.h"
@@ -94,6 +96,7 @@ void MainView::CentreOnScreen() {
 void MainView::SetStartVisible(bool visible) {
   const bool had_focus = c_.start->hasFocus();
   c_.start->setVisible(visible);
+  c_.start_hidden->setEnabled(!visible);
   if (!visible && had_focus)
     c_.keys->setFocus(Qt::OtherFocusReason);
 }
@@ -106,11 +109,24 @@ bool MainView::PanelVisible(Panel panel) const {
   return c_.panels->Visible(panel);
 }
 
-// The keys play no square the player cannot see.
+// The keys play no square the player cannot see. A panel closed gives the keyboard back to the
+// board, unless the other panel takes its place: one button hides one panel and shows the other.
 void MainView::SetPanelVisible(Panel panel, bool visible) {
-  if (visible || PanelVisible(panel))
-    c_.panels->Made(panel)->setVisible(visible);
-  c_.keys->setEnabled(!PanelVisible(Panel::Rules) && !PanelVisible(Panel::Information));
+  const bool closing = !visible && PanelVisible(panel);
+  if (visible)
+    c_.panels->Show(panel);
+  else if (closing)
+    c_.panels->Made(panel)->hide();
+  const auto no_panel = [this] {
+    return !PanelVisible(Panel::Rules) && !PanelVisible(Panel::Information);
+  };
+  c_.keys->setEnabled(no_panel());
+  if (closing && window_->isActiveWindow()) {
+    QTimer::singleShot(0, c_.keys, [this, no_panel] {
+      if (no_panel() && window_->isActiveWindow())
+        c_.keys->setFocus(Qt::OtherFocusReason);
+    });
+  }
 }
 
 // The logic reads back the design's caption; the button shows it in the player's language.

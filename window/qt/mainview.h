@@ -11,6 +11,7 @@
 class QLabel;
 class QPainter;
 class QPushButton;
+class QShortcut;
 class QWidget;
 
 namespace kaldora {
@@ -27,6 +28,7 @@ class MainView final : public MainWindowView {
     QLabel* score;  // lblPunkte
     CanvasBox* canvas;
     QPushButton* start;
+    QShortcut* start_hidden;  // "&Start"'s key while the button is hidden
     QPushButton* sound;
     BoardKeys* keys;
     TextPanels* panels;

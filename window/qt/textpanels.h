@@ -15,11 +15,13 @@ namespace kaldora {
 class TextPanels final : public QObject {
  public:
   // Made later than the board, a panel lies above it, and below `above`. clicked: a click on a
-  // shown panel.
+  // shown panel, or Escape in it.
   TextPanels(QWidget* window, QWidget* above, std::function<void(Panel)> clicked);
 
   QPlainTextEdit* Made(Panel which);
   bool Visible(Panel which) const;
+  // Shown with the keyboard in it, at its first line of text.
+  void Show(Panel which);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
