@@ -427,25 +427,6 @@ denselben Baum zweimal sehen, denn die Vielfalt ist unendlich...
     </message>
 </context>
 <context>
-    <name>kaldora::Form2</name>
-    <message>
-        <source>Rank</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Points</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-</context>
-<context>
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>

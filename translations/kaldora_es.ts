@@ -427,25 +427,6 @@ el mismo árbol, porque no tiene fin...
     </message>
 </context>
 <context>
-    <name>kaldora::Form2</name>
-    <message>
-        <source>Rank</source>
-        <translation>Puesto</translation>
-    </message>
-    <message>
-        <source>Points</source>
-        <translation>Puntos</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Fecha</translation>
-    </message>
-</context>
-<context>
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>

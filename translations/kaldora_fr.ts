@@ -426,25 +426,6 @@ deux fois le même arbre, car il n&apos;y a pas de fin...
     </message>
 </context>
 <context>
-    <name>kaldora::Form2</name>
-    <message>
-        <source>Rank</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Points</source>
-        <translation>Points</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-</context>
-<context>
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>

@@ -426,25 +426,6 @@ volte lo stesso albero, perché non c&apos;è fine...
     </message>
 </context>
 <context>
-    <name>kaldora::Form2</name>
-    <message>
-        <source>Rank</source>
-        <translation>Posizione</translation>
-    </message>
-    <message>
-        <source>Points</source>
-        <translation>Punti</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Data</translation>
-    </message>
-</context>
-<context>
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>

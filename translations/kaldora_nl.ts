@@ -426,25 +426,6 @@ twee keer dezelfde boom zien, want er komt geen einde aan...
     </message>
 </context>
 <context>
-    <name>kaldora::Form2</name>
-    <message>
-        <source>Rank</source>
-        <translation>Plaats</translation>
-    </message>
-    <message>
-        <source>Points</source>
-        <translation>Punten</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Naam</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-</context>
-<context>
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>

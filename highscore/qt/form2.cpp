@@ -1,8 +1,6 @@
 // The highscore window's rows, coloured gold to pale for the first three ranks.
 #include "highscore/qt/form2.h"
 
-#include <QCoreApplication>
-
 #include "window/qt/access.h"
 #include "window/qt/layout.h"
 #include "window/qt/translations.h"
@@ -34,15 +32,14 @@ void SetText(QLineEdit* box, std::string_view text) {
 
 Form2::Form2(QWidget* owner)
     : SmallWindow(owner, "Form2", QT_TRANSLATE_NOOP("Form2", "Highscore"), 392, 267) {
-  const auto box = [this](int i, int left, int width, Qt::Alignment alignment, const char* what) {
+  const auto box = [this](int i, int left, int width, Qt::Alignment alignment) {
     auto* line = new QLineEdit(this);
-    line->setAccessibleName(QCoreApplication::translate("kaldora::Form2", what));
+    // The rows below take the keyboard and speak for the boxes, a row at a time.
+    HideFromScreenReaders(line);
     line->setGeometry(Twips(left, 300 * (i + 1), width, 285));
     line->setAlignment(alignment);
     line->setReadOnly(true);
-    // The rows below take the keyboard and speak for the boxes, a row at a time.
     line->setFocusPolicy(Qt::NoFocus);
-    HideFromScreenReaders(line);
     SlimMargins(line);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Base, RowColour(i));
@@ -53,13 +50,11 @@ Form2::Form2(QWidget* owner)
   };
   for (int i = 0; i < kHighscorePlaces; ++i) {
     const auto n = static_cast<std::size_t>(i);
-    rang_[n] = box(i, 480, 285, Qt::AlignCenter, QT_TRANSLATE_NOOP("kaldora::Form2", "Rank"));
+    rang_[n] = box(i, 480, 285, Qt::AlignCenter);
     rang_[n]->setText(QString::number(i + 1));
-    wert_[n] = box(i, 990, 450, Qt::AlignRight | Qt::AlignVCenter,
-                   QT_TRANSLATE_NOOP("kaldora::Form2", "Points"));
-    person_[n] = box(i, 1700, 2040, Qt::AlignLeft | Qt::AlignVCenter,
-                     QT_TRANSLATE_NOOP("kaldora::Form2", "Name"));
-    datum_[n] = box(i, 4005, 1395, Qt::AlignCenter, QT_TRANSLATE_NOOP("kaldora::Form2", "Date"));
+    wert_[n] = box(i, 990, 450, Qt::AlignRight | Qt::AlignVCenter);
+    person_[n] = box(i, 1700, 2040, Qt::AlignLeft | Qt::AlignVCenter);
+    datum_[n] = box(i, 4005, 1395, Qt::AlignCenter);
   }
   rows_ = new HighscoreRows(this, Twips(480, 300, 4920, 300 * (kHighscorePlaces - 1)),
                             kHighscorePlaces - 1);

@@ -53,7 +53,14 @@ CONF
 speechd_pid="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
 
 case "$language" in
-  de) locale=(LANG=de_DE.UTF-8 LANGUAGE=de LC_ALL=) ;;
+  # A German locale of the test's own, as a German desktop has one: without it the C library
+  # speaks English, and Orca reads the role names of AT-SPI ("push button") in English.
+  de)
+    mkdir "$work/locale"
+    localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8" 2>"$work/localedef.log" ||
+      fail "no German locale: $(cat "$work/localedef.log")"
+    locale=(LOCPATH="$work/locale" LANG=de_DE.UTF-8 LANGUAGE=de LC_ALL=)
+    ;;
   *) locale=(LANG=C.UTF-8 LANGUAGE= LC_ALL=) ;;
 esac
 # Orca buffers its debug file unless it is a terminal: a terminal of script's, flushed as it goes.

@@ -2,13 +2,18 @@
 
 Every key must be answered, an arrow by the one square under the frame and nothing else, and no
 answer may carry a noise word. The waits end when Orca has spoken and then kept quiet a moment, or
-after ten seconds; how long Orca took is printed, never asserted.
+after ten seconds; how long Orca took is printed, never asserted. Between the keys it checks, the
+game is played to its end as fast as the keys go, steered by the board as AT-SPI tells it.
 """
 import re
 import statistics
 import subprocess
 import sys
 import time
+
+import pyatspi
+
+from rowplan import plan
 
 LOG, LANGUAGE = sys.argv[1], sys.argv[2]
 # The text in quotes, then the voice's settings, which may themselves hold quotes.
@@ -36,6 +41,16 @@ TEXTS = {
         "stone": r"Blackstone at row (?P<row>\d), column (?P<column>\d)\.",
         "blackstone": "blackstone",
         "burst": r"Colour burst: \d+ (?P<what>\w+) squares?\.",
+        "row": r"Row dissolved: (?P<what>\w+), (?:row|column)s? \d[^.]*\. 4 points, score \d+\.",
+        "running": "A game is running; Pause abandons it and brings Start back.",
+        "over": r"Game over, score (?P<score>\d+)\.",
+        "over_key": "The game is over. Pause, then Start, begins a new game.",
+        "rules": ("alt+w", "How to Play", "The aim of the game is to obtain as many points"),
+        "entry": "Name for the Highscore",
+        "list": ("alt+h", "Highscore"),
+        "list_row": r"^(?P<rank>\d+), (?P<points>-?\d+) points?(?:, (?P<rest>.+?))?\.?$",
+        "reset": ("alt+r", "Reset Highscore", "Do you really want to blot out the highscore?"),
+        "no": "alt+n",
     },
     "de": {
         "colours": ["rot", "orange", "gelb", "grün", "cyan", "blau", "magenta", "Joker"],
@@ -57,6 +72,16 @@ TEXTS = {
         "stone": r"Schwarzer Stein auf Zeile (?P<row>\d), Spalte (?P<column>\d)\.",
         "blackstone": "schwarzer Stein",
         "burst": r"Farbe platzt: \d+ Feld(?:er)? (?P<what>\w+)\.",
+        "row": r"Reihe aufgelöst: (?P<what>\w+), (?:Zeile|Spalte)n? \d[^.]*\. 4 Punkte, Stand \d+\.",
+        "running": "Ein Spiel läuft; Pause bricht es ab und bringt Start zurück.",
+        "over": r"Spiel zu Ende, Stand (?P<score>\d+)\.",
+        "over_key": "Das Spiel ist zu Ende. Pause, dann Start beginnt ein neues Spiel.",
+        "rules": ("alt+r", "Spielregeln", "Ziel des Spiels ist es, so viele Punkte"),
+        "entry": "Name für die Bestenliste",
+        "list": ("alt+z", "Bestenliste"),
+        "list_row": r"^(?P<rank>\d+), (?P<points>-?\d+) Punkte?(?:, (?P<rest>.+?))?\.?$",
+        "reset": ("alt+l", "Bestenliste löschen", "Die Bestenliste wirklich löschen?"),
+        "no": "alt+n",
     },
 }[LANGUAGE]
 CELL = re.compile(TEXTS["cell"])
@@ -103,8 +128,9 @@ def press(key, quiet=0.8):
         time.sleep(0.02)
     said = spoken()[before:]
     answers = [text for _, text in said if not is_key_echo(text)]
-    if said:
-        latencies.append(max(0.0, said[0][0] - sent))
+    answered = [at for at, text in said if not is_key_echo(text)]
+    if answered:
+        latencies.append(max(0.0, answered[0] - sent))
     transcript.append(f"{key:>10} -> {' | '.join(text for _, text in said)}")
     for text in answers:
         for word in NOISE:
@@ -173,6 +199,138 @@ def new_squares(answers, board):
     return False
 
 
+def settle(before, quiet=0.5):
+    """Waits until Orca has kept quiet a moment after what it said since utterance `before`."""
+    deadline = time.time() + 10
+    last, count = time.time(), len(spoken())
+    while time.time() < deadline:
+        time.sleep(0.05)
+        now = len(spoken())
+        if now != count:
+            count, last = now, time.time()
+        elif time.time() - last >= quiet:
+            break
+    return [text for _, text in spoken()[before:]]
+
+
+def board_now():
+    """What each square shows, as the board's table tells AT-SPI, free squares left out, and the
+    square under the frame."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "kaldora":
+            continue
+        table = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
+        board, frame = {}, None
+        for n in range(81):
+            cell = table.getChildAtIndex(n)
+            m = CELL.match(cell.name)
+            if m and m["what"] != TEXTS["free"]:
+                board[n] = m["what"]
+            if cell.getState().contains(pyatspi.STATE_FOCUSED):
+                frame = n
+        return board, frame
+    fail("the game is not on the accessibility bus")
+
+
+def path(frame, to):
+    row, column = divmod(frame, 9)
+    goal_row, goal_column = divmod(to, 9)
+    return (["Down" if goal_row > row else "Up"] * abs(goal_row - row) +
+            ["Right" if goal_column > column else "Left"] * abs(goal_column - column))
+
+
+def play_to_the_end():
+    """Builds a row of five, then drops the coloured square nearest the frame on itself, a move
+    that brings new squares, until the game is over. Only what the row and the end say is checked:
+    the keys go as fast as Orca keeps up."""
+    before = len(spoken())
+    distance = lambda a, b: abs(a // 9 - b // 9) + abs(a % 9 - b % 9)
+    row = None
+    for _ in range(120):
+        said = settle(before, 0.4)
+        over = re.search(TEXTS["over"], " ".join(said))
+        if over:
+            if row is None:
+                fail("the game ended before a row was dissolved")
+            return int(over["score"]), settle(before, 1.5)
+        board, frame = board_now()
+        if frame is None:
+            continue
+        if row is None:
+            row = next((m for m in map(lambda t: re.search(TEXTS["row"], t), said) if m), None)
+            if row:
+                transcript.append(f"{'(row)':>10} -> {row[0]}")
+        contents = [board.get(n, TEXTS["free"]) for n in range(81)]
+        step = None if row else plan(contents, TEXTS["colours"][:7], TEXTS["colours"][7],
+                                     TEXTS["free"])
+        if step is None:
+            coloured = [n for n, what in board.items() if what in TEXTS["colours"]]
+            if not coloured:
+                continue
+            source = min(coloured, key=lambda n: distance(n, frame))
+            step = (source, source)
+        keys = path(frame, step[0]) + ["Return"] + path(*step) + ["Return"]
+        # Slow enough that Orca, which Qt asks about every key, keeps up.
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "100", *keys], check=True)
+    fail(f"the game did not end; last said: {settle(before, 0.1)[-8:]}")
+
+
+def rows(answers):
+    return [m for m in (re.match(TEXTS["list_row"], text) for text in answers) if m]
+
+
+def to_the_end():
+    """A panel read and closed, a whole game, its name entry, the list row by row, the reset
+    question, and the keys that a game over leaves without a button."""
+    key, name, first_line = TEXTS["rules"]
+    answers = press(key)
+    if name not in " ".join(answers) or not any(first_line in text for text in answers):
+        fail(f"the rules opened with {answers}")
+    line = press("Down")
+    if len(line) != 1 or first_line in line[0]:
+        fail(f"Down in the rules said {line}, not their next line")
+    if len(cells(press("Escape"))) != 1:
+        fail("closing the rules did not return to the square under the frame")
+
+    press(TEXTS["keys"]["start"])
+    if TEXTS["running"] not in press(TEXTS["keys"]["start"]):
+        fail("the hidden Start's key did not say that a game runs")
+    score, said = play_to_the_end()
+    if not any(TEXTS["entry"] in text for text in said):
+        fail(f"the name entry was not announced: {said[-6:]}")
+    transcript.append(f"{'(game)':>10} -> {' | '.join(said[-4:])}")
+    subprocess.run(["xdotool", "type", "--delay", "60", "Ann"], check=True)
+    settle(len(spoken()))
+
+    key, name = TEXTS["list"]
+    answers = press("Return")
+    if not any(text.startswith(name) for text in answers):
+        fail(f"storing the name did not bring the list: {answers}")
+    first = rows(press("shift+Tab"))
+    if len(first) != 1 or first[0]["rank"] != "1" or int(first[0]["points"]) != score or \
+            not (first[0]["rest"] or "").startswith("Ann, "):
+        fail(f"the list's first row said {[m[0] for m in first]}, not Ann's {score} points")
+    second = rows(press("Down"))
+    if [(m["rank"], m["points"], m["rest"]) for m in second] != [("2", "-1", None)]:
+        fail(f"Down to the second row said {[m[0] for m in second]}")
+    press("Return")
+    answers = press(key)
+    if not any(text.startswith(name) for text in answers):
+        fail(f"Show Highscore said {answers}")
+    press("Return")
+
+    key, name, question = TEXTS["reset"]
+    answers = " ".join(press(key))
+    if name not in answers or question not in answers:
+        fail(f"the reset question was announced as {answers}")
+    press(TEXTS["no"])
+    if TEXTS["over_key"] not in press(TEXTS["keys"]["start"]):
+        fail("the hidden Start's key did not say that the game is over")
+    answers = press(TEXTS["keys"]["pause"])
+    if any(text.startswith(TEXTS["abandoned"].format("")[:-1].rstrip(". ")) for text in answers):
+        fail("Pause after the end of a game said that a game was abandoned")
+
+
 def main():
     time.sleep(0.5)
     board = {}
@@ -238,6 +396,7 @@ def main():
     if not any(text.startswith(TEXTS["abandoned"].format("")[:-1].rstrip(". "))
                for text in press(TEXTS["keys"]["pause"])):
         fail("Pause did not say that the game was abandoned")
+    to_the_end()
 
     print("\n".join(transcript))
     print(f"ok: {len(transcript)} keys answered; from key to speech "
