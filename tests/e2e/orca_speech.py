@@ -129,9 +129,11 @@ def press(key, quiet=0.8):
     said = spoken()[before:]
     answers = [text for _, text in said if not is_key_echo(text)]
     answered = [at for at, text in said if not is_key_echo(text)]
+    took = ""
     if answered:
         latencies.append(max(0.0, answered[0] - sent))
-    transcript.append(f"{key:>10} -> {' | '.join(text for _, text in said)}")
+        took = f"  ({latencies[-1] * 1000:.0f} ms)"
+    transcript.append(f"{key:>10} -> {' | '.join(text for _, text in said)}{took}")
     for text in answers:
         for word in NOISE:
             if word.lower() in text.lower():

@@ -279,8 +279,8 @@ def main():
     check_news(news, contents, table_contents(board), frame)
     print("end:", news)
     entry = wait_for(lambda: dialog(app, "Name for the Highscore"), "the name entry")
-    shown = [i for i, e in enumerate(events)
-             if e[1] == "dialog" and e[2] == "Name for the Highscore"]
+    shown = [i for i, e in enumerate(events) if e[1] == "dialog" and
+             e[2] == "Name for the Highscore" and e[0] != "object:property-change:accessible-name"]
     told = [i for i, e in enumerate(events) if e[1] == "notification" and e[3] == 1]
     if shown and told and told[0] > shown[0]:
         fail("the end of the game was told after the name entry appeared")
@@ -297,7 +297,7 @@ def main():
     act(child(entry, "push button", "Go On"), "Press")
     listing = wait_for(lambda: dialog(app, "Highscore"), "the list after the name")
     first = children([c for c in children(listing) if c.getRoleName() == "list"][0])[0]
-    if not re.fullmatch(r"1, \d+ points, Blind, \S+ \S+", first.name):  # the name's padding unsaid
+    if not re.fullmatch(r"1, \d+ points, Blind, \S.*\d", first.name):  # the padding unsaid
         fail(f"rank 1 is '{first.name}'")
     act(child(listing, "push button", "Go On"), "Press")
     wait_for(lambda: dialog(app, "Highscore") is None, "the list to go")
