@@ -39,20 +39,12 @@
         <translation>Neue Felder: %1.</translation>
     </message>
     <message>
-        <source>Colour burst: 1 %1 square.</source>
-        <translation>Farbe platzt: 1 Feld %1.</translation>
-    </message>
-    <message>
-        <source>Colour burst: %1 %2 squares.</source>
-        <translation>Farbe platzt: %1 Felder %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
-        <translation>%1 auf %2</translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>Blackstone at %1.</source>
-        <translation>Schwarzer Stein auf %1.</translation>
+        <translation>Schwarzer Stein in %1.</translation>
     </message>
     <message>
         <source>Game over, score %1.</source>
@@ -95,16 +87,31 @@
         <translation>Reihe aufgelöst: %1, %2.</translation>
     </message>
     <message>
-        <source>%1 points, score %2.</source>
-        <translation>%1 Punkte, Stand %2.</translation>
-    </message>
-    <message>
         <source>rows %1 to %2, columns %3 to %4</source>
         <translation>Zeilen %1 bis %2, Spalten %3 bis %4</translation>
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
         <translation>Quadrat aufgelöst: %1, %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the new squares</comment>
+        <translation>; </translation>
+    </message>
+    <message numerus="yes">
+        <source>The colour %1 bursts: %n squares.</source>
+        <translation>
+            <numerusform>Die Farbe %1 platzt: %n Feld.</numerusform>
+            <numerusform>Die Farbe %1 platzt: %n Felder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, score %1.</source>
+        <translation>
+            <numerusform>%n Punkt, Stand %1.</numerusform>
+            <numerusform>%n Punkte, Stand %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

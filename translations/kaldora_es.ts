@@ -39,14 +39,6 @@
         <translation>Casillas nuevas: %1.</translation>
     </message>
     <message>
-        <source>Colour burst: 1 %1 square.</source>
-        <translation>Estalla un color: 1 casilla %1.</translation>
-    </message>
-    <message>
-        <source>Colour burst: %1 %2 squares.</source>
-        <translation>Estalla un color: %1 casillas %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 en %2</translation>
     </message>
@@ -95,16 +87,31 @@
         <translation>Fila disuelta: %1, %2.</translation>
     </message>
     <message>
-        <source>%1 points, score %2.</source>
-        <translation>%1 puntos, puntuación %2.</translation>
-    </message>
-    <message>
         <source>rows %1 to %2, columns %3 to %4</source>
         <translation>filas %1 a %2, columnas %3 a %4</translation>
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
         <translation>Cuadrado disuelto: %1, %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the new squares</comment>
+        <translation>; </translation>
+    </message>
+    <message numerus="yes">
+        <source>The colour %1 bursts: %n squares.</source>
+        <translation>
+            <numerusform>El color %1 estalla: %n casilla.</numerusform>
+            <numerusform>El color %1 estalla: %n casillas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, score %1.</source>
+        <translation>
+            <numerusform>%n punto, puntuación %1.</numerusform>
+            <numerusform>%n puntos, puntuación %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

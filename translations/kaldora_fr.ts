@@ -39,14 +39,6 @@
         <translation>Nouvelles cases : %1.</translation>
     </message>
     <message>
-        <source>Colour burst: 1 %1 square.</source>
-        <translation>Couleur éclatée : 1 case %1.</translation>
-    </message>
-    <message>
-        <source>Colour burst: %1 %2 squares.</source>
-        <translation>Couleur éclatée : %1 cases %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 en %2</translation>
     </message>
@@ -95,16 +87,31 @@
         <translation>Ligne dissoute&#xa0;: %1, %2.</translation>
     </message>
     <message>
-        <source>%1 points, score %2.</source>
-        <translation>%1 points, score %2.</translation>
-    </message>
-    <message>
         <source>rows %1 to %2, columns %3 to %4</source>
         <translation>lignes %1 à %2, colonnes %3 à %4</translation>
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
         <translation>Carré dissous&#xa0;: %1, %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the new squares</comment>
+        <translation> ; </translation>
+    </message>
+    <message numerus="yes">
+        <source>The colour %1 bursts: %n squares.</source>
+        <translation>
+            <numerusform>La couleur %1 éclate : %n case.</numerusform>
+            <numerusform>La couleur %1 éclate : %n cases.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, score %1.</source>
+        <translation>
+            <numerusform>%n point, score %1.</numerusform>
+            <numerusform>%n points, score %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -39,14 +39,6 @@
         <translation>Nuove caselle: %1.</translation>
     </message>
     <message>
-        <source>Colour burst: 1 %1 square.</source>
-        <translation>Un colore esplode: 1 casella %1.</translation>
-    </message>
-    <message>
-        <source>Colour burst: %1 %2 squares.</source>
-        <translation>Un colore esplode: %1 caselle %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 in %2</translation>
     </message>
@@ -95,16 +87,31 @@
         <translation>Fila dissolta: %1, %2.</translation>
     </message>
     <message>
-        <source>%1 points, score %2.</source>
-        <translation>%1 punti, punteggio %2.</translation>
-    </message>
-    <message>
         <source>rows %1 to %2, columns %3 to %4</source>
         <translation>righe da %1 a %2, colonne da %3 a %4</translation>
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
         <translation>Quadrato dissolto: %1, %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the new squares</comment>
+        <translation>; </translation>
+    </message>
+    <message numerus="yes">
+        <source>The colour %1 bursts: %n squares.</source>
+        <translation>
+            <numerusform>Il colore %1 scoppia: %n casella.</numerusform>
+            <numerusform>Il colore %1 scoppia: %n caselle.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, score %1.</source>
+        <translation>
+            <numerusform>%n punto, punteggio %1.</numerusform>
+            <numerusform>%n punti, punteggio %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -39,14 +39,6 @@
         <translation>Nieuwe vakjes: %1.</translation>
     </message>
     <message>
-        <source>Colour burst: 1 %1 square.</source>
-        <translation>Kleur spat uiteen: 1 vakje %1.</translation>
-    </message>
-    <message>
-        <source>Colour burst: %1 %2 squares.</source>
-        <translation>Kleur spat uiteen: %1 vakjes %2.</translation>
-    </message>
-    <message>
         <source>%1 at %2</source>
         <translation>%1 op %2</translation>
     </message>
@@ -95,16 +87,31 @@
         <translation>Rij opgelost: %1, %2.</translation>
     </message>
     <message>
-        <source>%1 points, score %2.</source>
-        <translation>%1 punten, stand %2.</translation>
-    </message>
-    <message>
         <source>rows %1 to %2, columns %3 to %4</source>
         <translation>rijen %1 tot %2, kolommen %3 tot %4</translation>
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
         <translation>Vierkant opgelost: %1, %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the new squares</comment>
+        <translation>; </translation>
+    </message>
+    <message numerus="yes">
+        <source>The colour %1 bursts: %n squares.</source>
+        <translation>
+            <numerusform>De kleur %1 barst: %n vakje.</numerusform>
+            <numerusform>De kleur %1 barst: %n vakjes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points, score %1.</source>
+        <translation>
+            <numerusform>%n punt, stand %1.</numerusform>
+            <numerusform>%n punten, stand %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -57,15 +57,15 @@ QString BoardNews::Take() {
 
 void BoardNews::TellFresh() {
   if (!fresh_.isEmpty())
-    parts_ << tr("New squares: %1.").arg(fresh_.join(QStringLiteral("; ")));
+    parts_ << tr("New squares: %1.").arg(fresh_.join(tr("; ", "between the new squares")));
   fresh_.clear();
 }
 
+// The colour leads, as a noun of its own: after a counted noun it would need the noun's gender.
 void BoardNews::TellBursts() {
-  if (bursts_ == 1)
-    parts_ << tr("Colour burst: 1 %1 square.").arg(SquareContent(burst_colour_));
-  else if (bursts_ > 1)
-    parts_ << tr("Colour burst: %1 %2 squares.").arg(bursts_).arg(SquareContent(burst_colour_));
+  if (bursts_ > 0)
+    parts_ << tr("The colour %1 bursts: %n squares.", nullptr, bursts_)
+                  .arg(SquareContent(burst_colour_));
   bursts_ = 0;
 }
 
@@ -79,7 +79,7 @@ void BoardNews::RowDissolved(const kaldora::RowDissolved& row) {
   if (!active_)
     return;
   Tell(tr("Row dissolved: %1, %2.").arg(SquareContent(row.colour), LinePlace(row.squares)));
-  parts_ << tr("%1 points, score %2.").arg(row.points).arg(row.score);
+  parts_ << tr("%n points, score %1.", nullptr, row.points).arg(row.score);
 }
 
 void BoardNews::QuadDissolved(const kaldora::QuadDissolved& quad) {
@@ -92,7 +92,7 @@ void BoardNews::QuadDissolved(const kaldora::QuadDissolved& quad) {
                             .arg(first % 9 + 1)
                             .arg(last % 9 + 1);
   Tell(tr("Quad dissolved: %1, %2.").arg(SquareContent(quad.colour), where));
-  parts_ << tr("%1 points, score %2.").arg(quad.points).arg(quad.score);
+  parts_ << tr("%n points, score %1.", nullptr, quad.points).arg(quad.score);
 }
 
 void BoardNews::ColourMarked(const kaldora::ColourMarked& marked) {

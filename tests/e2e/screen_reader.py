@@ -19,7 +19,7 @@ NEWS = re.compile(r"^(New squares: (?P<fresh>[^.]+)\.|(Row|Quad) dissolved: [\w 
                   r"|Moved to row (?P<moved_row>\d), column (?P<moved_column>\d)\."
                   r"|Not moved(: row \d, column \d is occupied)?\.|Pause, then Start, begins a new game\."
                   r"|17 points, score (?P<quad>\d+)\."
-                  r"|Colour burst: (1|\d+) (\w+) squares?\.|Blackstone at row \d, column \d\."
+                  r"|The colour (\w+) bursts: (1 square|\d+ squares)\.|Blackstone at row \d, column \d\."
                   r"|Game over, score (?P<over>\d+)\.)( |$)")
 FRESH = re.compile(r"^(red|orange|yellow|green|cyan|blue|magenta|joker) at row ([1-9]), "
                    r"column ([1-9])$")

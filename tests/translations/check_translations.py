@@ -36,11 +36,16 @@ def main(lupdate, source, build):
         problems.append("only %d translations" % len(files))
     with tempfile.TemporaryDirectory() as scratch:
         copies = [shutil.copy(f, scratch) for f in files]
-        subprocess.run([lupdate, "-silent", "-locations", "none",
-                        *(os.path.join(source, layer, "qt")
-                          for layer in ("board", "highscore", "tree", "window")),
-                        os.path.join(build, "generated", "panels_i18n.cpp"), "-ts", *copies],
-                       check=True)
+        sources = [*(os.path.join(source, layer, "qt")
+                     for layer in ("board", "highscore", "tree", "window")),
+                   os.path.join(build, "generated", "panels_i18n.cpp")]
+        # English holds the plural forms alone: its other texts are the sources themselves.
+        english = [c for c in copies if c.endswith("_en.ts")]
+        subprocess.run([lupdate, "-silent", "-locations", "none", *sources, "-ts",
+                        *(c for c in copies if c not in english)], check=True)
+        if english:
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-pluralonly", *sources,
+                            "-ts", *english], check=True)
         for path in copies:
             language = os.path.basename(path)
             texts = {}

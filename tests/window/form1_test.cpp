@@ -11,6 +11,7 @@
 
 #include "board/qt/boardaccess.h"
 #include "tests/window/rig.h"
+#include "window/qt/translations.h"
 
 namespace kaldora {
 
@@ -18,6 +19,12 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
+  // The news as the C locale shows them, English plural forms included.
+  void initTestCase() {
+    qputenv("LC_ALL", "C");
+    InstallTranslations(QString::fromUtf8(KALDORA_TRANSLATIONS));
+  }
+
   void init() {
     rig_ = std::make_unique<testing::WindowRig>(3);
     f().show();
@@ -183,9 +190,10 @@ class Form1Test : public QObject {
       }
     }
     QVERIFY(burst > 0);  // every colour and the joker is on the board
-    const QString told =
-        burst == 1 ? QString("Colour burst: 1 %1 square.").arg(SquareContent(colour))
-                   : QString("Colour burst: %1 %2 squares.").arg(burst).arg(SquareContent(colour));
+    const QString told = burst == 1 ? QString("The colour %1 bursts: 1 square.").arg(SquareContent(colour))
+                                    : QString("The colour %1 bursts: %2 squares.")
+                                          .arg(SquareContent(colour))
+                                          .arg(burst);
     const QString quad = "Quad dissolved: red, rows 1 to 3, columns 1 to 3. 17 points, score 17. ";
     QCOMPARE(f().newsBar()->lastNews(), "Moved to row 1, column 3. " + quad + told);
   }
