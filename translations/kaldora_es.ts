@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Sound O&amp;ff</source>
-        <translation>Activar s&amp;onido</translation>
+        <translation>Sile&amp;nciar</translation>
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Nombre del jugador</translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>
@@ -331,7 +331,7 @@ cinco casillas en horizontal, vertical o diagonal; los cuadrados, de tres por
 tres casillas.
      Al empezar la partida se llenan tres casillas, y tras cada jugada sin éxito
 se añaden tres más.
-     Al completar una fila o un cuadrado, este se disuelve y recibes cuatro o
+     Al completar una fila o un cuadrado, este se disuelve y recibe cuatro o
 diecisiete puntos respectivamente.
      La partida termina cuando todas las casillas están ocupadas.
      Cuando se forma y se disuelve un cuadrado, además de los diecisiete puntos
@@ -348,7 +348,7 @@ cada vez que se forma y se disuelve una fila o un cuadrado.
 Siempre es un árbol nuevo que nunca ha existido. Ningún jugador verá dos veces
 el mismo árbol, porque no tiene fin...
 
-     ¡Que te diviertas!</translation>
+     ¡Que se divierta!</translation>
     </message>
     <message>
         <source>
@@ -406,7 +406,7 @@ el mismo árbol, porque no tiene fin...
     <name>SquareCell</name>
     <message>
         <source>Pick up</source>
-        <translation>Coger</translation>
+        <translation>Levantar</translation>
     </message>
     <message>
         <source>Drop</source>
@@ -418,15 +418,15 @@ el mismo árbol, porque no tiene fin...
     </message>
     <message>
         <source>Picks the square up, to be dropped on a free square</source>
-        <translation>Coge la casilla para soltarla en una casilla libre</translation>
+        <translation>Levanta la casilla para soltarla en una casilla libre</translation>
     </message>
     <message>
         <source>Drops the square picked up here</source>
-        <translation>Suelta aquí la casilla cogida</translation>
+        <translation>Suelta aquí la casilla levantada</translation>
     </message>
     <message>
         <source>Puts the square picked up back</source>
-        <translation>Devuelve la casilla cogida a su sitio</translation>
+        <translation>Devuelve la casilla levantada a su sitio</translation>
     </message>
     <message>
         <source>carrying %1</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>New squares: %1.</source>
-        <translation>Nouvelles cases : %1.</translation>
+        <translation>Nouvelles cases : %1.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Sound O&amp;ff</source>
-        <translation>Activer le s&amp;on</translation>
+        <translation>C&amp;ouper le son</translation>
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>A game is running; Pause abandons it and brings Start back.</source>
-        <translation>Une partie est en cours ; Pause l’abandonne et fait revenir Démarrer.</translation>
+        <translation>Une partie est en cours ; Pause l’abandonne et fait revenir Démarrer.</translation>
     </message>
 </context>
 <context>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Who did reach so much points?</source>
-        <translation>Qui a obtenu autant de points ?</translation>
+        <translation>Qui a obtenu autant de points ?</translation>
     </message>
     <message>
         <source>&amp;Go On</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>Effacer vraiment les meilleurs scores ?</translation>
+        <translation>Effacer vraiment les meilleurs scores ?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -327,7 +327,7 @@ same tree twice because there is no end to it...
      On marque des points en faisant glisser des cases afin de former des lignes
 et des carrés de cases de même couleur. Seules les cases colorées peuvent être
 déplacées, et elles peuvent sauter par-dessus d&apos;autres cases colorées. Les lignes
-comptent cinq cases à l&apos;horizontale, à la verticale ou en diagonale ; les carrés
+comptent cinq cases à l&apos;horizontale, à la verticale ou en diagonale ; les carrés
 comptent trois fois trois cases.
      Trois cases sont remplies au début de la partie, et trois autres s&apos;ajoutent
 après chaque coup infructueux.
@@ -347,7 +347,7 @@ chaque fois qu&apos;une ligne ou un carré se forme et se dissout.
 C&apos;est chaque fois un nouvel arbre qui n&apos;a jamais existé. Aucun joueur ne verra
 deux fois le même arbre, car il n&apos;y a pas de fin...
 
-     Amusez-vous bien !</translation>
+     Amusez-vous bien !</translation>
     </message>
     <message>
         <source>
@@ -390,7 +390,7 @@ deux fois le même arbre, car il n&apos;y a pas de fin...
 
 
 
-                          L&apos;arbre suit la méthode récursive classique des arbres fractals :
+                          L&apos;arbre suit la méthode récursive classique des arbres fractals :
                         chaque branche en fait pousser de plus courtes et plus fines, au hasard.</translation>
     </message>
 </context>

@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Show &amp;Highscore</source>
-        <translation>&amp;Mostra record</translation>
+        <translation>&amp;Mostra classifica</translation>
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
-        <translation>Azzera &amp;record</translation>
+        <translation>Azze&amp;ra classifica</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Sound O&amp;ff</source>
-        <translation>Attiva a&amp;udio</translation>
+        <translation>Disa&amp;ttiva audio</translation>
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
@@ -236,7 +236,7 @@
     <name>Form2</name>
     <message>
         <source>Highscore</source>
-        <translation>Record</translation>
+        <translation>Classifica</translation>
     </message>
     <message>
         <source>&amp;Go On</source>
@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Nome del giocatore</translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>Cancellare davvero i record?</translation>
+        <translation>Cancellare davvero la classifica?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -277,7 +277,7 @@
     <name>HighscoreRows</name>
     <message>
         <source>Highscore</source>
-        <translation>Record</translation>
+        <translation>Classifica</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 points</source>
@@ -436,14 +436,14 @@ volte lo stesso albero, perché non c&apos;è fine...
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>
-        <translation>Nome per i record</translation>
+        <translation>Nome per la classifica</translation>
     </message>
 </context>
 <context>
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Azzera record</translation>
+        <translation>Azzera classifica</translation>
     </message>
 </context>
 </TS>

@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Show &amp;Highscore</source>
-        <translation>&amp;Highscores tonen</translation>
+        <translation>T&amp;opscores tonen</translation>
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
-        <translation>Highscores &amp;wissen</translation>
+        <translation>Topscores &amp;wissen</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Sound O&amp;ff</source>
-        <translation>Geluid aa&amp;n</translation>
+        <translation>G&amp;eluid uit</translation>
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
@@ -236,7 +236,7 @@
     <name>Form2</name>
     <message>
         <source>Highscore</source>
-        <translation>Highscores</translation>
+        <translation>Topscores</translation>
     </message>
     <message>
         <source>&amp;Go On</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>De highscores echt wissen?</translation>
+        <translation>De topscores echt wissen?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -277,7 +277,7 @@
     <name>HighscoreRows</name>
     <message>
         <source>Highscore</source>
-        <translation>Highscores</translation>
+        <translation>Topscores</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 points</source>
@@ -324,7 +324,7 @@ same tree twice because there is no end to it...
      Have a good time!</source>
         <translation>
      Het doel van het spel is zo veel mogelijk punten te behalen.
-     Punten verdien je door vakjes te verslepen, zodat rijen en vierkanten van
+     Punten verdient u door vakjes te verslepen, zodat rijen en vierkanten van
 vakjes van dezelfde kleur ontstaan. Alleen gekleurde vakjes kunnen worden
 verplaatst, en ze mogen over andere gekleurde vakjes heen springen. Een rij
 bestaat uit vijf vakjes horizontaal, verticaal of diagonaal; een vierkant uit
@@ -339,7 +339,7 @@ alle vakjes van een willekeurig gekozen kleur.
      Bovendien verdwijnen af en toe alle vakjes van een willekeurig gekozen kleur
 (zonder dat er een rij of vierkant is gevormd).
      Omgekeerd wordt er af en toe een vakje voorgoed gevuld met een zwarte steen.
-     De veelkleurige vakjes kun je naar believen gebruiken (het zijn jokers).
+     De veelkleurige vakjes kunt u naar believen gebruiken (het zijn jokers).
 
 
      Het boompje rechts heeft geen betekenis voor het spel. Het groeit telkens
@@ -436,14 +436,14 @@ twee keer dezelfde boom zien, want er komt geen einde aan...
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>
-        <translation>Naam voor de highscores</translation>
+        <translation>Naam voor de topscores</translation>
     </message>
 </context>
 <context>
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Highscores wissen</translation>
+        <translation>Topscores wissen</translation>
     </message>
 </context>
 </TS>

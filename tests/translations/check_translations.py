@@ -74,6 +74,11 @@ def main(lupdate, source, build):
                     if len(set(keys)) != len(keys):
                         problems.append("%s: %s shares access keys: %s" % (
                             language, window, [texts.get((window, c), c) for c in together]))
+            # "Sound &Off" and "Sound O&ff" both switch the sound off, "Sound &On" switches it on.
+            words = [texts.get(("Form1", c), c).replace("&", "").casefold() for c in SOUND]
+            if words[0] != words[2] or words[0] == words[1]:
+                problems.append("%s: the sound captions %s do not say off, on, off" % (
+                    language, [texts.get(("Form1", c), c) for c in SOUND]))
     for problem in problems:
         print(problem)
     print("%d translations checked, %d problems" % (len(files), len(problems)))
