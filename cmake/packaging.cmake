@@ -99,8 +99,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Faces with the metrics of the one the windows were laid out for; without one, texts are cut off.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2 | fonts-urw-base35")
-# Without Qt's Wayland platform the game runs only through XWayland on a Wayland desktop.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Without Qt's Wayland platform the game runs only through XWayland on a Wayland desktop; without
+# Qt's catalogue, the texts Qt supplies to screen readers stay English; Liberation has no Chinese,
+# and WenQuanYi Micro Hei is the smallest face in Debian that covers Traditional Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_STRIP_FILES ON)
 # Stripped as Debian's own tools strip: without the compilers' .comment notes.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/strip_comments.cmake)

@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Show &amp;Highscore</source>
-        <translation>&amp;Ver récords</translation>
+        <translation>&amp;Ver puntuaciones</translation>
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
-        <translation>&amp;Borrar récords</translation>
+        <translation>&amp;Borrar puntuaciones</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -236,7 +236,7 @@
     <name>Form2</name>
     <message>
         <source>Highscore</source>
-        <translation>Récords</translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>&amp;Go On</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>¿Borrar de verdad los récords?</translation>
+        <translation>¿Borrar de verdad las mejores puntuaciones?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -277,7 +277,7 @@
     <name>HighscoreRows</name>
     <message>
         <source>Highscore</source>
-        <translation>Récords</translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2 points</source>
@@ -437,14 +437,14 @@ el mismo árbol, porque no tiene fin...
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>
-        <translation>Nombre para los récords</translation>
+        <translation>Nombre para las puntuaciones</translation>
     </message>
 </context>
 <context>
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Borrar récords</translation>
+        <translation>Borrar puntuaciones</translation>
     </message>
 </context>
 </TS>

@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Show &amp;Highscore</source>
-        <translation>Afficher les &amp;scores</translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
@@ -443,7 +443,7 @@ deux fois le même arbre, car il n&apos;y a pas de fin...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Effacer les scores</translation>
+        <translation>Effacer les meilleurs scores</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,21 @@ WINDOWS = {
 }
 
 
+# Texts that name what the genre's peers name, and the glossary's term each must hold.
+GLOSSARY = {("Form2", "Highscore"): "high scores", ("HighscoreRows", "Highscore"): "high scores",
+            ("Form1", "&Pause"): "pause"}
+
+
+def glossary(source):
+    terms = {}
+    with open(os.path.join(source, "translations", "glossary.tsv"), encoding="utf-8") as tsv:
+        for line in tsv:
+            if not line.startswith("#"):
+                language, term, _, words = line.rstrip("\n").split("\t")
+                terms[(language, term)] = words
+    return terms
+
+
 def access_key(caption):
     at = caption.replace("&&", "").find("&")
     return caption.replace("&&", "")[at + 1].lower() if at >= 0 else None
@@ -32,6 +47,7 @@ def access_key(caption):
 def main(lupdate, source, build):
     problems = []
     files = sorted(glob.glob(os.path.join(source, "translations", "kaldora_*.ts")))
+    terms = glossary(source)
     if len(files) < 5:
         problems.append("only %d translations" % len(files))
     with tempfile.TemporaryDirectory() as scratch:
@@ -74,6 +90,12 @@ def main(lupdate, source, build):
                     if len(set(keys)) != len(keys):
                         problems.append("%s: %s shares access keys: %s" % (
                             language, window, [texts.get((window, c), c) for c in together]))
+            code = language[len("kaldora_"):-len(".ts")]
+            for (window, text), term in GLOSSARY.items():
+                words = terms.get((code, term))
+                said = texts.get((window, text), text).replace("&", "")
+                if words and words.casefold() not in said.casefold():
+                    problems.append("%s: %r is not the peers' %r for %r" % (language, said, words, term))
             # "Sound &Off" and "Sound O&ff" both switch the sound off, "Sound &On" switches it on.
             words = [texts.get(("Form1", c), c).replace("&", "").casefold() for c in SOUND]
             if words[0] != words[2] or words[0] == words[1]:
