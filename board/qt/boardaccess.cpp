@@ -203,15 +203,25 @@ int SquareCell::rowIndex() const {
   return -1;
 }
 
+// Qt's bridge hands AT-SPI the action names themselves, and has no call for localized ones: the
+// names the cell gives are the player's words, and each comes back here as the action it names.
+QString SquareCell::Raw(const QString& name) const {
+  for (const QString& raw : {setFocusAction(), pickUpAction(), dropAction(), putBackAction()}) {
+    if (name == raw || name == localizedActionName(raw))
+      return raw;
+  }
+  return name;
+}
+
 // Only what the keys could do on this square now.
 QStringList SquareCell::actionNames() const {
-  QStringList names{setFocusAction()};
+  QStringList names{localizedActionName(setFocusAction())};
   if (keys_->CanPickUp(index()))
-    names << pickUpAction();
+    names << localizedActionName(pickUpAction());
   if (keys_->CanDropOn(index()))
-    names << dropAction();
+    names << localizedActionName(dropAction());
   if (isSelected())
-    names << putBackAction();
+    names << localizedActionName(putBackAction());
   return names;
 }
 
@@ -225,7 +235,8 @@ QString SquareCell::localizedActionName(const QString& name) const {
   return QAccessibleActionInterface::localizedActionName(name);
 }
 
-QString SquareCell::localizedActionDescription(const QString& name) const {
+QString SquareCell::localizedActionDescription(const QString& shown) const {
+  const QString name = Raw(shown);
   if (name == pickUpAction())
     return tr("Picks the square up, to be dropped on a free square");
   if (name == dropAction())
@@ -235,7 +246,8 @@ QString SquareCell::localizedActionDescription(const QString& name) const {
   return QAccessibleActionInterface::localizedActionDescription(name);
 }
 
-void SquareCell::doAction(const QString& name) {
+void SquareCell::doAction(const QString& shown) {
+  const QString name = Raw(shown);
   if (name == setFocusAction()) {
     keys_->activateWindow();
     keys_->setFocus(Qt::OtherFocusReason);
@@ -249,7 +261,8 @@ void SquareCell::doAction(const QString& name) {
   }
 }
 
-QStringList SquareCell::keyBindingsForAction(const QString& name) const {
+QStringList SquareCell::keyBindingsForAction(const QString& shown) const {
+  const QString name = Raw(shown);
   if (name == pickUpAction() || name == dropAction())
     return {QStringLiteral("space")};
   if (name == putBackAction())

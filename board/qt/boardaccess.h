@@ -103,6 +103,8 @@ class SquareCell final : public QAccessibleObject,
  private:
   SquareBox* square() const;
   int index() const;
+  // The action a name the cell gave stands for.
+  QString Raw(const QString& name) const;
 
   QPointer<BoardKeys> keys_;
 };

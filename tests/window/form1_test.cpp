@@ -190,10 +190,10 @@ class Form1Test : public QObject {
       }
     }
     QVERIFY(burst > 0);  // every colour and the joker is on the board
-    const QString told = burst == 1 ? QString("The colour %1 bursts: 1 square.").arg(SquareContent(colour))
-                                    : QString("The colour %1 bursts: %2 squares.")
-                                          .arg(SquareContent(colour))
-                                          .arg(burst);
+    const QString told =
+        burst == 1
+            ? QString("The colour %1 bursts: 1 square.").arg(SquareContent(colour))
+            : QString("The colour %1 bursts: %2 squares.").arg(SquareContent(colour)).arg(burst);
     const QString quad = "Quad dissolved: red, rows 1 to 3, columns 1 to 3. 17 points, score 17. ";
     QCOMPARE(f().newsBar()->lastNews(), "Moved to row 1, column 3. " + quad + told);
   }
