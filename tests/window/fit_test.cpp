@@ -94,6 +94,24 @@ class FitTest : public QObject {
     }
   }
 
+  // Every form of a counted text says its number; English says "1 square", Polish has a form for
+  // 2 to 4 and another for 5 and more.
+  void countedTextsTakeThePluralFormOfTheirNumber() {
+    const auto burst = [](int n) {
+      return QCoreApplication::translate("BoardNews", "The colour %1 bursts: %n squares.", nullptr,
+                                         n);
+    };
+    for (const int n : {1, 2, 5, 21, 22})
+      QVERIFY2(burst(n).contains(QString::number(n)), qPrintable(burst(n)));
+    const QLocale::Language language = QLocale::system().language();
+    if (language == QLocale::C || language == QLocale::English) {
+      QCOMPARE(burst(1), QStringLiteral("The colour %1 bursts: 1 square."));
+      QCOMPARE(burst(2), QStringLiteral("The colour %1 bursts: 2 squares."));
+    }
+    if (language == QLocale::Polish)
+      QVERIFY(burst(2).replace('2', '5') != burst(5) && burst(22).replace("22", "2") == burst(2));
+  }
+
   void everyCaptionFitsItsControl() {
     Form1& f = rig_->form;
     f.lblPunkte()->setText("32767");
