@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>Θέλετε πράγματι να διαγράψετε την υψηλή βαθμολογία;</translation>
+        <translation>Να διαγραφεί η υψηλή βαθμολογία;</translation>
     </message>
     <message>
         <source>&amp;yes</source>

@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>Ziur zaude puntuazio altuenak garbitu nahi dituzula?</translation>
+        <translation>Puntuazio altuenak garbitu?</translation>
     </message>
     <message>
         <source>&amp;yes</source>

@@ -260,7 +260,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>Yüksek puanları gerçekten temizlemek istiyor musunuz?</translation>
+        <translation>Yüksek puanlar temizlensin mi?</translation>
     </message>
     <message>
         <source>&amp;yes</source>

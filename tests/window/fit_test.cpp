@@ -125,6 +125,12 @@ class FitTest : public QObject {
         const QSize needed(
             label->wordWrap() ? label->minimumSizeHint().width() : label->sizeHint().width(),
             label->heightForWidth(size.width()));
+        // Made to fit by a smaller face, a question reads smaller than its window's other texts.
+        QVERIFY2(label->font().pointSizeF() >= window->font().pointSizeF() ||
+                     label->objectName() == QLatin1String("lblPunkte"),
+                 qPrintable(QStringLiteral("\"%1\" is shrunk to %2 pt")
+                                .arg(label->text())
+                                .arg(label->font().pointSizeF())));
         QVERIFY2(needed.width() <= size.width() && needed.height() <= size.height(),
                  qPrintable(QStringLiteral("\"%1\" (%2) needs %3 x %4 in %5 x %6")
                                 .arg(label->text(), Name(label))
