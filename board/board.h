@@ -1,6 +1,7 @@
 // The 81 squares of the board, their content codes and weights, and the ten source pictures.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -95,6 +96,10 @@ class Board {
   std::int32_t weight(int n) const { return weights_[static_cast<std::size_t>(n)]; }
 
   bool HasFreeSquare() const { return free_squares_ > 0; }
+  // Whether any square takes the mouse: none before a game, at its end and after it.
+  bool AnyEnabled() const {
+    return std::any_of(squares_.begin(), squares_.end(), [](const Square& s) { return s.Enabled; });
+  }
 
  private:
   Square& at(int n) { return squares_[static_cast<std::size_t>(n)]; }

@@ -88,10 +88,7 @@ QString BoardTable::text(QAccessible::Text t) const {
 // A board on which no square is enabled, at the end of a game, is disabled itself.
 QAccessible::State BoardTable::state() const {
   QAccessible::State state = QAccessibleWidget::state();
-  bool any = false;
-  for (int n = 0; n < 81 && !any; ++n)
-    any = keys()->board()[n].Enabled;
-  state.disabled = state.disabled || !any;
+  state.disabled = state.disabled || !keys()->board().AnyEnabled();
   return state;
 }
 

@@ -137,16 +137,8 @@ void Form1::Play(int target, int source) {
   TellNews();
 }
 
-// Between the start and the end of a game some square takes the mouse; before, after and at the
-// end none does.
 bool Form1::GameRunning() const {
-  if (cmdSpielStarten_->isVisible())
-    return false;
-  for (int n = 0; n < 81; ++n) {
-    if (game_.board()[n].Enabled)
-      return true;
-  }
-  return false;
+  return !cmdSpielStarten_->isVisible() && game_.board().AnyEnabled();
 }
 
 QString Form1::WhyNoStart() const {

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <string>
 
@@ -69,15 +68,10 @@ void TextPanels::Show(Panel which) {
 bool TextPanels::eventFilter(QObject* watched, QEvent* event) {
   // Escape closes the panel the keyboard is in, as a click on it does.
   if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    if (rules_ != nullptr && watched == rules_) {
-      clicked_(Panel::Rules);
-      return true;
-    }
-    if (information_ != nullptr && watched == information_) {
-      clicked_(Panel::Information);
-      return true;
-    }
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+      (watched == rules_ || watched == information_)) {
+    clicked_(watched == rules_ ? Panel::Rules : Panel::Information);
+    return true;
   }
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
