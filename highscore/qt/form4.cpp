@@ -10,8 +10,9 @@
 namespace kaldora {
 
 Form4::Form4(QWidget* owner) : SmallWindow(owner, "Form4", "", 250, 144) {
-  // No title on the screen; a screen reader says what the window asks.
-  setAccessibleName(QCoreApplication::translate("kaldora::Form4", "Reset Highscore"));
+  // The design's question has no title of its own; a window manager would show a placeholder or
+  // number it, so the title bar, task switchers and screen readers say what it asks.
+  setWindowTitle(QCoreApplication::translate("kaldora::Form4", "Reset Highscore"));
   auto* lblFrage = new QLabel(
       Translated("Form4",
                  QT_TRANSLATE_NOOP("Form4", "Do you really want to blot out the highscore?")),

@@ -26,11 +26,7 @@ belongs() {
     fail "$2: $(xprop -id "$1" _NET_WM_WINDOW_TYPE)"
   [[ $(xprop -id "$1" _NET_WM_STATE) == *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
     fail "$2: $(xprop -id "$1" _NET_WM_STATE)"
-  local main small stack=() n
-  main=$(printf '0x%x' "$win") small=$(printf '0x%x' "$1")
-  read -ra stack < <(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
-  for n in "${!stack[@]}"; do [ "${stack[n]}" = "$main" ] && break; done
-  [[ " ${stack[*]:n} " == *" $small "* ]] || fail "$2 ($small) lies below the main window ($main): ${stack[*]}"
+  above "$1" || fail "$2 lies below the main window: $(xprop -root _NET_CLIENT_LIST_STACKING)"
 }
 # The visible window of the game named by the expression $1, waited for up to five seconds; with
 # no name, the one besides the main window.

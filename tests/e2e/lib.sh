@@ -71,16 +71,35 @@ exit_game() {
 
 at() { echo $((X + 68 + 63 * ($1 % 9))) $((Y + 48 + 63 * ($1 / 9))); }  # centre of square n
 
-# openbox with its stock settings, for the tests where frames and stacking matter.
+# A window manager with its stock settings, for the tests where frames and stacking matter:
+# openbox (the default), mutter (GNOME's, on X11) or kwin (KDE's, on X11, with its Breeze frames).
+# Their settings and caches lie in the test's folder; mutter and KWin need the session bus of
+# start_buses.
 start_window_manager() {
-  command -v openbox >/dev/null || { echo "skipped: openbox is not installed"; exit 77; }
-  XDG_CONFIG_HOME="$work/config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  local name=${1:-openbox} command=()
+  case "$name" in
+    openbox) command=(openbox --sm-disable) ;;
+    mutter) command=(mutter --x11 --replace --sm-disable) ;;
+    kwin) command=(kwin_x11 --replace) ;;
+  esac
+  command -v "${command[0]}" >/dev/null || { echo "skipped: $name is not installed"; exit 77; }
+  XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data" \
+    GSETTINGS_BACKEND=memory "${command[@]}" >"$work/wm.log" 2>&1 &
   wm=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
     sleep 0.05
   done
-  fail "openbox did not start: $(cat "$work/openbox.log")"
+  fail "$name did not start: $(cat "$work/wm.log")"
+}
+
+# Whether the window manager stacks window $1 above the main window $win.
+above() {
+  local main small stack=() n
+  main=$(printf '0x%x' "$win") small=$(printf '0x%x' "$1")
+  read -ra stack < <(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  for n in "${!stack[@]}"; do [ "${stack[n]}" = "$main" ] && break; done
+  [[ " ${stack[*]:n} " == *" $small "* ]]
 }
 
 # A pixel of a screenshot as r,g,b, in convert's -format.

@@ -46,9 +46,8 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
                   HighscorePorts{small_windows_, small_windows_, small_windows_, date_clock_}},
             random) {
   InstallAccessibility();
-  setWindowTitle(QString());
-  // The window shows no title; a screen reader still names it.
-  setAccessibleName(QStringLiteral("KALDORA"));
+  // The game's name, the same in every language, rather than a window manager's placeholder.
+  setWindowTitle(QStringLiteral("KALDORA"));
   setFixedSize(800, 600);
   setFont(DesignFont());
   SetColours(this, QColor(0, 128, 0), QColor(192, 255, 192));
@@ -181,7 +180,6 @@ void Form1::showEvent(QShowEvent* event) {
   if (main_view_.TakeCentring())
     CentreOnScreen(this);
   QWidget::showEvent(event);
-  ClearNativeTitle(this);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

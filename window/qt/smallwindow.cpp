@@ -18,8 +18,7 @@ SmallWindow::SmallWindow(QWidget* owner, const char* context, const char* title,
                          int height)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      context_(context),
-      empty_title_(*title == '\0') {
+      context_(context) {
   InstallAccessibility();
   setWindowTitle(Translated(context, title));
   setFixedSize(width, height);
@@ -34,6 +33,10 @@ SmallWindow::SmallWindow(QWidget* owner, const char* context, const char* title,
 }
 
 void SmallWindow::ShowInFront() {
+  // A window manager may minimise a dialog (KWin offers it whatever the window asks for); the
+  // button that shows the window must bring it back all the same.
+  if (isMinimized())
+    setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();
@@ -59,11 +62,16 @@ void SmallWindow::showEvent(QShowEvent* event) {
     placed_ = true;
     WatchShownChildren(this);
     CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
+  } else {
+    setGeometry(QRect(client_at_, size()));
   }
   QDialog::showEvent(event);
-  if (empty_title_)
-    ClearNativeTitle(this);
   SkipTaskbar(this);
+}
+
+void SmallWindow::hideEvent(QHideEvent* event) {
+  client_at_ = geometry().topLeft();
+  QDialog::hideEvent(event);
 }
 
 }  // namespace kaldora

@@ -10,11 +10,11 @@ namespace kaldora {
 
 class SmallWindow : public QDialog {
  public:
-  // context: the window's name for its translations; title: the design's, translated here. An
-  // empty title stays empty on the window system too.
+  // context: the window's name for its translations; title: the design's, translated here.
   SmallWindow(QWidget* owner, const char* context, const char* title, int width, int height);
 
-  // Shown modeless, in front of the others, with the keyboard in this window.
+  // Shown modeless, in front of the others, with the keyboard in this window, also when a window
+  // manager had minimised it.
   void ShowInFront();
 
  protected:
@@ -27,11 +27,12 @@ class SmallWindow : public QDialog {
   // program place its windows; elsewhere the window system places it, as a dialog of the main
   // window.
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   const char* context_;
-  bool empty_title_;
   bool placed_ = false;
+  QPoint client_at_;
 };
 
 }  // namespace kaldora

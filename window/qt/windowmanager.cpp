@@ -137,21 +137,6 @@ void CentreOnScreen(QWidget* window) {
   window->move(frame_at + QPoint(frame.left(), frame.top()));
 }
 
-// Qt never hands an empty title to X11: it substitutes the application's name. The window class
-// still names the game for task bars; the title itself stays empty, as the game shows none.
-void ClearNativeTitle(QWidget* window) {
-  const X11Window w = X11(window);
-  if (w.connection == nullptr)
-    return;
-  const auto [utf8, net_wm_name] = Atoms(w.connection, {"UTF8_STRING", "_NET_WM_NAME"});
-  if (utf8 != XCB_ATOM_NONE && net_wm_name != XCB_ATOM_NONE)
-    xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, net_wm_name, utf8, 8, 0,
-                        nullptr);
-  xcb_change_property(w.connection, XCB_PROP_MODE_REPLACE, w.id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
-                      8, 0, nullptr);
-  xcb_flush(w.connection);
-}
-
 // Set on the unmapped window, before every showing: a window manager takes _NET_WM_STATE from
 // the window as it maps it, and may drop it when the window is hidden. Qt adds its own states to
 // what it finds there.

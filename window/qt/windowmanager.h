@@ -11,10 +11,6 @@ namespace kaldora {
 // included; the frame is known from its show event on, before the window is mapped.
 void CentreOnScreen(QWidget* window);
 
-// Clears the title the window system holds for a top-level window, which Qt would otherwise fill
-// with the application's name.
-void ClearNativeTitle(QWidget* window);
-
 // Keeps a window that belongs to another one out of task bars and pagers.
 void SkipTaskbar(QWidget* window);
 
