@@ -70,6 +70,7 @@ restore
 games=() entries=()
 for name in Anna Bert; do
   start_game "$1" LD_PRELOAD="$shim" KALDORA_WRITE_DELAY_MS=150
+  mv "$work/game.log" "$work/game.$name.log"  # the copy writes on into it
   # The first copy's name entry is a kaldora window too: this copy's main window is wanted.
   for _ in $(seq 100); do
     for win in $(xdotool search --onlyvisible --class '^kaldora$' 2>/dev/null); do
@@ -88,17 +89,22 @@ for name in Anna Bert; do
   fi
 done
 xdotool mousemove --window "${entries[0]}" 145 103 click 1 mousemove --window "${entries[1]}" 145 103 click 1
-for g in "${games[@]}"; do
+listed=""
+for n in 0 1; do
   for _ in $(seq 100); do
-    xdotool search --all --onlyvisible --pid "$g" --name '^Highscore$' >/dev/null 2>&1 && break
+    xdotool search --all --onlyvisible --pid "${games[n]}" --name '^Highscore$' >/dev/null 2>&1 &&
+      listed+=" $n" && break
     sleep 0.05
   done
-  kill "$g"; wait "$g" 2>/dev/null
+  kill "${games[n]}"; wait "${games[n]}" 2>/dev/null
 done
 game=""
 names=$(od -An -v -c -w39 P1.dat | cut -c 9-80 | tr -d ' ' | head -3 | tr '\n' ' ')
-for name in Anna Bert; do
-  grep -q "$(field "$name")" P1.dat || fail "the entry of $name is lost: records start $names"
+for n in 0 1; do
+  name=$([ $n = 0 ] && echo Anna || echo Bert)
+  grep -q "$(field "$name")" P1.dat || fail "the entry of $name is lost: records start $names;" \
+    "$([[ $listed == *$n* ]] || echo "its copy showed no list within 5 s;") the copies said:" \
+    "$(cat "$work/game.Anna.log" "$work/game.Bert.log")"
 done
 cmp -s <(tail -c 351 P1.dat) <(head -c 351 "$work/old") || fail "the old entries did not move down by two"
 

@@ -11,7 +11,9 @@ for tool in dbus-daemon dbus-send "$launcher" orca speech-dispatcher script; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
-# Orca runs once per user: beside a screen reader the tester uses, this test cannot run.
+# Orca runs once per user: beside a screen reader the tester uses, this test cannot run. The Orca
+# of the other language's run may still be shutting down.
+for _ in $(seq 300); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 0.1; done
 pgrep -u "$(id -u)" -x orca >/dev/null && { echo "skipped: Orca runs already for this user"; exit 77; }
 orca="" speechd_pid=/nonexistent
 stop_session() {
@@ -25,6 +27,7 @@ stop_session() {
       [ -n "$screen_reader" ] && kill -0 "$screen_reader" 2>/dev/null || break
       sleep 0.05
     done
+    [ -n "$screen_reader" ] && kill -KILL "$screen_reader" 2>/dev/null
     kill "$orca" 2>/dev/null
     wait "$orca" 2>/dev/null
   fi
