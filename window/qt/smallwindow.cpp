@@ -1,6 +1,7 @@
 // The small windows' common frame.
 #include "window/qt/smallwindow.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include "window/qt/access.h"
@@ -37,6 +38,10 @@ void SmallWindow::ShowInFront() {
   // button that shows the window must bring it back all the same.
   if (isMinimized())
     setWindowState(windowState() & ~Qt::WindowMinimized);
+  // A Wayland compositor need not let a program raise its window (sway only marks it urgent, and
+  // keeps no dialog above its main window); mapped anew, it comes up in front with the keyboard.
+  if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    hide();
   show();
   raise();
   activateWindow();
