@@ -5,19 +5,8 @@
 # month, year, hours, minutes and seconds in the locale's own order.
 source "$(dirname "$0")/lib.sh"
 start_window_manager
-read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 for _ in $(seq 10); do printf '\xff\xff%37s' ''; done >P1.dat  # ten entries of -1: any game qualifies
 
-# Window $1 ($2 in messages) is framed, and its frame lies in the middle of the screen.
-centred() {
-  local x y w h l r t b
-  read -r x y w h < <(geometry "$1")
-  read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  [ -n "$b" ] && ((t > 0)) || fail "$2 has no frame: $(xprop -id "$1" _NET_FRAME_EXTENTS)"
-  local dx=$((x - l - (screen_w - w - l - r) / 2)) dy=$((y - t - (screen_h - h - t - b) / 2))
-  ((dx * dx <= 1 && dy * dy <= 1)) ||
-    fail "$2: frame of $((w + l + r)) x $((h + t + b)) at $((x - l)),$((y - t)) on $screen_w x $screen_h"
-}
 # The small window $1 ($2) is a dialog of the main window, out of task bars, and stacked above it.
 belongs() {
   [[ $(xprop -id "$1" WM_TRANSIENT_FOR) == *"# $(printf '0x%x' "$win")" ]] ||

@@ -93,6 +93,27 @@ start_window_manager() {
   fail "$name did not start: $(cat "$work/wm.log")"
 }
 
+# Waits up to five seconds for window $1 ($2 in messages) to be framed, with its frame in the
+# middle of the screen; for the main window, X and Y are then where its client area settled.
+centred() {
+  local x y w h l r t b dx dy screen_w screen_h
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  for _ in $(seq 100); do
+    read -r x y w h < <(geometry "$1")
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    if [ -n "$b" ] && ((t > 0)); then
+      dx=$((x - l - (screen_w - w - l - r) / 2)) dy=$((y - t - (screen_h - h - t - b) / 2))
+      if ((dx * dx <= 1 && dy * dy <= 1)); then
+        [ "$1" = "$win" ] && X=$x Y=$y
+        return
+      fi
+    fi
+    sleep 0.05
+  done
+  [ -n "$b" ] && ((t > 0)) || fail "$2 has no frame: $(xprop -id "$1" _NET_FRAME_EXTENTS)"
+  fail "$2: frame of $((w + l + r)) x $((h + t + b)) at $((x - l)),$((y - t)) on $screen_w x $screen_h"
+}
+
 # Whether the window manager stacks window $1 above the main window $win.
 above() {
   local main small stack=() n

@@ -52,10 +52,12 @@ open_ten_times() {
     small=""
     for _ in $(seq 100); do
       small=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-      [ -n "$small" ] && in_front "$small" && break
+      [ -n "$small" ] && break
       sleep 0.05
     done
+    [ -n "$small" ] && ! in_front "$small" && small=""
     [ -n "$small" ] || fail "showing $n of '$1' did not come to the front"
+    ((n == 1)) && centred "$small" "'$1'"
     place=$(geometry "$small")
     places+=("$place")
     [ -z "$first" ] && first=$place
@@ -86,6 +88,7 @@ stays_and_returns() {
     "$(xprop -root _NET_CLIENT_LIST_STACKING)"
 }
 
+centred "$win" "the main window"
 titled "$win" KALDORA "the main window"
 open_ten_times '^Highscore$' 700 468 Return
 list_places=("${places[@]}")

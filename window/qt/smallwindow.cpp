@@ -75,7 +75,7 @@ void SmallWindow::showEvent(QShowEvent* event) {
 }
 
 void SmallWindow::hideEvent(QHideEvent* event) {
-  client_at_ = geometry().topLeft();
+  client_at_ = ClientAt(this);
   QDialog::hideEvent(event);
 }
 

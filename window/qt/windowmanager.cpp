@@ -15,6 +15,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,15 +88,30 @@ std::vector<std::uint32_t> Property(xcb_connection_t* connection, xcb_window_t w
   return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
+// The frame round the window as its _NET_FRAME_EXTENTS tell, in the window's own pixels (Qt's
+// scaling divides what X11 counts); none while they are not set.
+std::optional<QMargins> SetExtents(QWidget* window) {
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
+    return {};
+  const auto [extents] = Atoms(w.connection, {"_NET_FRAME_EXTENTS"});
+  const std::vector<std::uint32_t> ltrb = Property(w.connection, w.id, extents, XCB_ATOM_CARDINAL);
+  if (ltrb.size() != 4)
+    return {};
+  const qreal ratio = window->devicePixelRatio();
+  const auto logical = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
+  return QMargins(logical(ltrb[0]), logical(ltrb[2]), logical(ltrb[1]), logical(ltrb[3]));
+}
+
 // The frame a window manager will put round the window, asked for before the window is mapped
-// (_NET_REQUEST_FRAME_EXTENTS). No margins without a window manager that offers to tell.
-QMargins FrameExtents(QWidget* window) {
+// (_NET_REQUEST_FRAME_EXTENTS). None from a window manager that does not offer to tell (KWin).
+std::optional<QMargins> FrameExtents(QWidget* window) {
   const X11Window w = X11(window);
   if (w.connection == nullptr)
     return {};
   const auto geometry = xcb_get_geometry(w.connection, w.id);
-  const auto [request, extents, net_supported] =
-      Atoms(w.connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS", "_NET_SUPPORTED"});
+  const auto [request, net_supported] =
+      Atoms(w.connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED"});
   const XcbReply<xcb_get_geometry_reply_t> root(
       xcb_get_geometry_reply(w.connection, geometry, nullptr), &std::free);
   if (root == nullptr || request == XCB_ATOM_NONE)
@@ -116,25 +132,78 @@ QMargins FrameExtents(QWidget* window) {
   // The answer is a property the window manager sets, usually within a millisecond or two; a
   // window manager that never answers costs a tenth of a second once per window.
   for (int tries = 0; tries < 200; ++tries) {
-    const std::vector<std::uint32_t> ltrb =
-        Property(w.connection, w.id, extents, XCB_ATOM_CARDINAL);
-    if (ltrb.size() == 4)
-      return QMargins(static_cast<int>(ltrb[0]), static_cast<int>(ltrb[2]),
-                      static_cast<int>(ltrb[1]), static_cast<int>(ltrb[3]));
+    if (const auto frame = SetExtents(window))
+      return frame;
     QThread::usleep(500);
   }
   return {};
 }
 
+// Where the frame's corner lies when the window with this frame is in the middle of its screen.
+QPoint CentredFrameAt(const QWidget* window, QMargins frame) {
+  const QRect screen = window->screen()->geometry();
+  const QSize outer = window->size().grownBy(frame);
+  return {screen.x() + (screen.width() - outer.width()) / 2,
+          screen.y() + (screen.height() - outer.height()) / 2};
+}
+
+// Centres the window again once, as soon as the window manager has framed it: for a window whose
+// frame could not be known before it was mapped.
+class CentreWhenFramed : public QObject {
+ public:
+  explicit CentreWhenFramed(QWidget* window) : QObject(window), window_(window) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+      if (const auto frame = SetExtents(window_)) {
+        window_->removeEventFilter(this);
+        deleteLater();
+        // Framed, a shown window is moved by its frame's corner.
+        window_->move(CentredFrameAt(window_, *frame));
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QWidget* window_;
+};
+
 }  // namespace
 
 void CentreOnScreen(QWidget* window) {
-  const QRect screen = window->screen()->geometry();
-  const QMargins frame = FrameExtents(window);
-  const QSize outer = window->size().grownBy(frame);
-  const QPoint frame_at(screen.x() + (screen.width() - outer.width()) / 2,
-                        screen.y() + (screen.height() - outer.height()) / 2);
-  window->move(frame_at + QPoint(frame.left(), frame.top()));
+  std::optional<QMargins> frame = FrameExtents(window);
+  // A dialog gets the frame its main window, framed already, has.
+  if (!frame && window->parentWidget() != nullptr)
+    frame = SetExtents(window->parentWidget()->window());
+  if (!frame && X11(window).connection != nullptr)
+    new CentreWhenFramed(window);
+  // Not yet shown, it is moved by its client area's corner.
+  const QMargins margins = frame.value_or(QMargins());
+  window->move(CentredFrameAt(window, margins) + QPoint(margins.left(), margins.top()));
+}
+
+QPoint ClientAt(QWidget* window) {
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
+    return window->geometry().topLeft();
+  const XcbReply<xcb_get_geometry_reply_t> geometry(
+      xcb_get_geometry_reply(w.connection, xcb_get_geometry(w.connection, w.id), nullptr),
+      &std::free);
+  if (geometry == nullptr)
+    return window->geometry().topLeft();
+  const XcbReply<xcb_translate_coordinates_reply_t> at(
+      xcb_translate_coordinates_reply(
+          w.connection, xcb_translate_coordinates(w.connection, w.id, geometry->root, 0, 0),
+          nullptr),
+      &std::free);
+  if (at == nullptr)
+    return window->geometry().topLeft();
+  const qreal ratio = window->devicePixelRatio();
+  return {qRound(at->dst_x / ratio), qRound(at->dst_y / ratio)};
 }
 
 // Set on the unmapped window, before every showing: a window manager takes _NET_WM_STATE from

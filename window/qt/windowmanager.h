@@ -11,6 +11,10 @@ namespace kaldora {
 // included; the frame is known from its show event on, before the window is mapped.
 void CentreOnScreen(QWidget* window);
 
+// Where the window's client area lies on the screen, as the X server has it: Qt's own idea lags
+// behind a window manager that has just framed the window. Elsewhere Qt's idea.
+QPoint ClientAt(QWidget* window);
+
 // Keeps a window that belongs to another one out of task bars and pagers.
 void SkipTaskbar(QWidget* window);
 
