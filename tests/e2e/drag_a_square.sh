@@ -40,10 +40,6 @@ done
 [ "${#coloured[@]}" -eq 6 ] || fail "${#coloured[@]} coloured squares after a move that made no row"
 [ "${shown[source]}" = "$free" ] || echo "note: a new square landed on the vacated square $source"
 
-for prop in WM_NAME _NET_WM_NAME; do
-  value=$(xprop -id "$win" "$prop")
-  [[ $value =~ \ =\ (\"\")?$ || $value == *"not found"* ]] || fail "title held by X: $value"
-done
 [[ $(xprop -id "$win" WM_CLASS) == *'"kaldora"'* ]] || fail "WM_CLASS does not name kaldora"
 
 exit_game

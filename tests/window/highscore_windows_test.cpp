@@ -101,7 +101,7 @@ class HighscoreWindowsTest : public QObject {
     QTest::addColumn<QSize>("size");
     QTest::newRow("highscore") << 0 << "Highscore" << QSize(392, 267);
     QTest::newRow("name entry") << 1 << "Spielername" << QSize(219, 136);
-    QTest::newRow("reset question, untitled") << 2 << "" << QSize(250, 144);
+    QTest::newRow("reset question") << 2 << "Reset Highscore" << QSize(250, 144);
   }
   void smallWindowHasItsTitleSizeAndBlackOutline() {
     QFETCH(int, which);
