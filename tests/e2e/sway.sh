@@ -44,8 +44,12 @@ done
 [ -n "$SWAYSOCK" ] && [ -n "$WAYLAND_DISPLAY" ] || fail "sway did not start"
 export SWAYSOCK WAYLAND_DISPLAY
 
+# In the sanitizer build: Qt's Wayland plugin leaves its objects to the end of the process and is
+# unloaded before LeakSanitizer looks, so its leaks cannot be told from ours; the game's own are
+# looked for under X11.
 (cd "$dir/game" && exec "${as[@]}" env LC_ALL=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=wayland \
-  "$dir/bin/kaldora") >"$dir/game.log" 2>&1 &
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$dir/bin/kaldora") \
+  >"$dir/game.log" 2>&1 &
 game=$!
 
 # The floating windows of the workspace, bottom to top, one per line: title, focused, x y w h.
