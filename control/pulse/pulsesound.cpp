@@ -24,6 +24,9 @@ using namespace std::chrono_literals;
 // How long a synchronous caller waits for a sound to get going: twice the module's wait for a
 // server to answer.
 constexpr auto kStartLimit = 1000ms;
+// Once a sound plays, a synchronous caller waits for its length and this much more, for the
+// server's buffer to run out; a drain that takes longer no longer holds the board.
+constexpr auto kDrainMargin = 250ms;
 
 }  // namespace
 
@@ -101,12 +104,12 @@ void PlayOne(PulseSound::Shared& shared, SoundPlayFunction play, const std::stri
   calls.interrupted = [](void* context) {
     return Interrupted(*static_cast<PulseSound::Shared*>(context));
   };
-  // A long sound moves the synchronous caller's deadline on; kSyncLimit still bounds it.
+  // The sound's own length sets the synchronous caller's deadline; kSyncLimit still bounds it.
   calls.playing = [](void* context, double seconds) {
     auto& shared = *static_cast<PulseSound::Shared*>(context);
     std::lock_guard lock(shared.mutex);
     if (shared.requested == shared.started)
-      shared.deadline = Clock::now() + kStartLimit +
+      shared.deadline = Clock::now() + kDrainMargin +
                         std::chrono::duration_cast<Clock::duration>(
                             std::chrono::duration<double>(std::min(seconds, 1e6)));
   };
