@@ -48,23 +48,31 @@ HighscoreFile::~HighscoreFile() {
 }
 
 HighscoreSatz HighscoreFile::Read(int n) const {
+  std::size_t present = 0;
+  const RecordBytes bytes = ReadBytes(n, present);
+  if (present == 0)
+    return HighscoreSatz{};
+  return DecodeRecord(bytes, present);
+}
+
+RecordBytes HighscoreFile::ReadBytes(int n, std::size_t& present) const {
   assert(n >= 1 && n <= kHighscorePlaces);
   RecordBytes bytes{};
-  std::size_t present = 0;
+  present = 0;
   while (fd_ >= 0 && present < kRecordSize) {
     const ssize_t got = ::pread(fd_, bytes.data() + present, kRecordSize - present,
                                 Offset(n) + static_cast<off_t>(present));
     if (got < 0 && errno == EINTR)
       continue;
-    if (got < 0)
-      return HighscoreSatz{};
+    if (got < 0) {
+      present = 0;
+      return {};
+    }
     if (got == 0)
       break;
     present += static_cast<std::size_t>(got);
   }
-  if (present == 0)
-    return HighscoreSatz{};
-  return DecodeRecord(bytes, present);
+  return bytes;
 }
 
 }  // namespace kaldora

@@ -30,6 +30,8 @@ class HighscoreFile {
   // Record n, 1..11. A record beyond the end of the file, or one that cannot be read, is an empty
   // entry; a record only partly present reads as its present bytes.
   HighscoreSatz Read(int n) const;
+  // The bytes of record n as the file holds them; `present` says how many it holds.
+  RecordBytes ReadBytes(int n, std::size_t& present) const;
 
  private:
   int fd_ = -1;
@@ -50,7 +52,8 @@ struct StoreOutcome {
 // Reads records 1..11 of the file at `path` (empty entries where it cannot be read), lets `change`
 // make the new list from them, and puts that list in place of the first 429 bytes. The file is
 // replaced in one step, so that a kill at any instant leaves the old list or the whole new one;
-// bytes beyond record 11, the owner, the mode and a symbolic link to the file are kept. Another
+// bytes beyond record 11, the owner, the mode and a symbolic link to the file are kept, and so is
+// every record of the new list that the file already held, byte for byte. Another
 // copy of the game storing into the same folder waits meanwhile, so that neither change is lost.
 // `change` is called once, also when the list cannot be stored.
 StoreOutcome ReplaceList(const std::string& path,

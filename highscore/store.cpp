@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -147,9 +148,26 @@ StoreOutcome ReplaceList(const std::string& path,
   if (!old.why_not_writable().empty())
     return Failed(path, old.why_not_writable());
 
+  // A record that stays in the list is written back as the file held it: bytes Windows-1252
+  // leaves undefined, or zero bytes, would not survive decoding and encoding again. Each record of
+  // the file serves once, the first that encodes the same as the entry.
+  std::array<RecordBytes, kHighscorePlaces> held{};
+  std::array<bool, kHighscorePlaces> unused{};
+  for (int n = 1; n <= kHighscorePlaces; ++n) {
+    std::size_t present = 0;
+    held[static_cast<std::size_t>(n - 1)] = old.ReadBytes(n, present);
+    unused[static_cast<std::size_t>(n - 1)] = present == kRecordSize;
+  }
   std::string bytes;
   for (const HighscoreSatz& entry : list) {
-    const RecordBytes record = EncodeRecord(entry);
+    RecordBytes record = EncodeRecord(entry);
+    for (std::size_t j = 0; j < held.size(); ++j) {
+      if (unused[j] && EncodeRecord(DecodeRecord(held[j], kRecordSize)) == record) {
+        record = held[j];
+        unused[j] = false;
+        break;
+      }
+    }
     bytes.append(record.begin(), record.end());
   }
   struct stat info {};

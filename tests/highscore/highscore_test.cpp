@@ -159,6 +159,24 @@ TEST(HighscoreFile, TheNewListKeepsTheFilesLinksAndOwner) {
   }
 }
 
+// The records a new entry moves down are written back as the file held them, also bytes that no
+// character stands for: an undefined byte of Windows-1252, a zero byte inside a name, other
+// programs' date formats.
+TEST(NameEntry, GoOnKeepsEveryOtherRecordByteForByte) {
+  TestGame g;
+  std::string before = Records({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+  before.replace(2, 4, "A\x81\x8D\x90");
+  before.replace(39 + 4, 3, std::string("\0\0b", 3));
+  before.replace(2 * 39 + 22, 17, "2026-01-01T10:00Z");
+  WriteFile(g.HighscorePath(), before);
+  g.game.state().Punkte = 75;
+  ASSERT_TRUE(g.game.highscore().Form3_cmdWeiter_Click().stored);
+  const std::string file = ReadFile(g.HighscorePath());
+  ASSERT_EQ(file.size(), 429u);
+  EXPECT_EQ(file.substr(0, 2 * 39), before.substr(0, 2 * 39));
+  EXPECT_EQ(file.substr(3 * 39, 8 * 39), before.substr(2 * 39, 8 * 39));
+}
+
 // An entry that cannot be stored is shown ranked among what the file holds, the outcome says why,
 // and neither the entry nor a reset changes a byte of the file or leaves anything beside it.
 TEST(HighscoreFile, AnEntryThatCannotBeStoredIsShownRankedAndTheFileStaysAsItWas) {
