@@ -28,6 +28,7 @@ class SmallWindows final : public HighscoreWindowView, public NameEntryView, pub
   Form2& list();
   Form3& entry();
   Form4& reset();
+  bool EntryOpen() const { return entry_ && entry_->isVisible(); }
 
   void SetRow(int i, std::string_view wert, std::string_view person,
               std::string_view datum) override {

@@ -2,8 +2,8 @@
 # The real game killed before each of its writes to "P1.dat" and before its rename, after a real
 # "&Go On": the list is then the old one or the whole new one, never torn, and a symbolic link to
 # it, its mode and its folder stay as they were. Then two copies of the game store at once and both
-# entries are kept. Last, a list that cannot be saved is shown all the same, with one line on
-# standard error that says why.
+# entries are kept. A list that cannot be saved is shown all the same, with one line on standard
+# error that says why. Last, a logout during the name entry keeps the entry.
 #   highscore_kill.sh KALDORA SHIM
 source "$(dirname "$0")/lib.sh"
 shim=$2
@@ -121,4 +121,19 @@ exit_game
 said=$(grep -v '^QStandardPaths' "$work/game.log")
 [ "$said" = "kaldora: the highscore list could not be saved: P1.dat: No such file or directory" ] ||
   fail "a list that could not be saved, and the game said: $said"
-echo "ok: $table; two copies storing at once kept both entries; an unsaved list said so"
+# The session ends the game while the name entry is open: the entry is stored with the name typed
+# so far, and the game ends as the signal ends it.
+for signal in TERM HUP; do
+  restore
+  start_game "$1"
+  play_to_entry "$game"
+  type_name "$entry" "Logout $signal"
+  kill -s "$signal" "$game"
+  wait "$game"
+  status=$?
+  game=""
+  ((status == 128 + $(kill -l "$signal"))) || fail "SIG$signal in the name entry: status $status"
+  grep -q "$(field "Logout $signal")" P1.dat || fail "SIG$signal in the name entry lost the entry"
+done
+echo "ok: $table; two copies storing at once kept both entries; an unsaved list said so;" \
+  "SIGTERM and SIGHUP in the name entry stored it"

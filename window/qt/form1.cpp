@@ -176,6 +176,11 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
   return button;
 }
 
+void Form1::StoreOpenEntry() {
+  if (small_windows_.EntryOpen())
+    ReportUnsaved(game_.highscore().Form3_cmdWeiter_Click());
+}
+
 void Form1::showEvent(QShowEvent* event) {
   if (main_view_.TakeCentring())
     CentreOnScreen(this);

@@ -56,6 +56,9 @@ class Form1 final : public QWidget {
   QLabel* dragImage() const { return drag_.image(); }
   // What a screen reader was last told of a move's consequences.
   NewsBar* newsBar() const { return news_bar_; }
+  // When the session ends the game while the name entry is open: the entry is stored with the
+  // name typed so far, since logging out should not cost the player the score.
+  void StoreOpenEntry();
 
  protected:
   void showEvent(QShowEvent* event) override;

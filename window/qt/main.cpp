@@ -14,6 +14,7 @@
 
 #include "board/random.h"
 #include "control/pulse/pulsesound.h"
+#include "window/qt/endsignals.h"
 #include "window/qt/form1.h"
 #include "window/qt/translations.h"
 
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
   // Outlives the windows that play through it. The start sound comes with the first frame.
   kaldora::PulseSound sound(kaldora::PulseSound::Load::kAfterBegin);
   kaldora::Form1 form(random, sound);
+  kaldora::EndSignals end_signals([&form] { form.StoreOpenEntry(); });
   form.show();
   AfterFirstFrame after_first_frame([&sound] {
     SetWindowIcon();
