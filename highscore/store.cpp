@@ -23,6 +23,10 @@ using namespace std::chrono_literals;
 // this one for good, so after this long the list is stored without the lock.
 constexpr auto kLockLimit = 3s;
 constexpr std::size_t kListSize = kRecordSize * kHighscorePlaces;
+// Beyond this much after record 11 (another program's data, a sparse file of gigabytes) the file
+// is not copied: the list is written where it lies, in one write, so that the window answers at
+// once and no memory or disk goes to bytes that stay as they are.
+constexpr off_t kLongestCopiedTail = 1 << 20;
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -171,14 +175,17 @@ StoreOutcome ReplaceList(const std::string& path,
     bytes.append(record.begin(), record.end());
   }
   struct stat info {};
-  if (::fstat(old.fd(), &info) != 0 || !ReadTail(old.fd(), bytes))
+  if (::fstat(old.fd(), &info) != 0)
+    return Failed(path, Reason(errno));
+  const bool long_tail = info.st_size > static_cast<off_t>(kListSize) + kLongestCopiedTail;
+  if (!long_tail && !ReadTail(old.fd(), bytes))
     return Failed(path, Reason(errno));
 
   // A file that must keep its hard links or an owner this user cannot give, or one in a folder
   // where nothing new may be made, is written where it lies, in one write.
   std::string name;
   int fd = -1;
-  bool in_place = info.st_nlink != 1;
+  bool in_place = info.st_nlink != 1 || long_tail;
   if (!in_place) {
     fd = CreateNew(target, lock.held(), name);
     struct stat made {};

@@ -97,6 +97,25 @@ TEST(HighscoreFile, RecordsBeyondTheEleventhStayByteForByte) {
   EXPECT_EQ(ReadFile(g.HighscorePath()), cleared + bytes.substr(429));
 }
 
+// Gigabytes after the list, here a sparse file: they are neither read nor written again.
+TEST(HighscoreFile, ANewEntryInAHugeFileChangesOnlyTheList) {
+  TestGame g;
+  WriteFile(g.HighscorePath(), Records({50, 40}));
+  constexpr off_t kSize = off_t{1} << 30;
+  ASSERT_EQ(::truncate(g.HighscorePath().c_str(), kSize), 0);
+  g.game.state().Punkte = 45;
+  const StoreOutcome outcome = g.game.highscore().Form3_cmdWeiter_Click();
+  EXPECT_TRUE(outcome.stored) << outcome.why;
+  struct stat info {};
+  ASSERT_EQ(::stat(g.HighscorePath().c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, kSize);
+  EXPECT_LT(info.st_blocks * 512, 1 << 20);  // still sparse
+  std::ifstream in(g.HighscorePath(), std::ios::binary);
+  std::string list(429, '\0');
+  in.read(list.data(), 429);
+  EXPECT_EQ(list.substr(39, 39), Record(45, "", "08.12.26 01:06:03"));
+}
+
 TEST(Reset, YesWritesElevenEmptyRecordsAndShowsThemNoLeavesTheFile) {
   TestGame g;
   const std::string before = Records({80, 70});
