@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTimer>
 
 #include "window/qt/access.h"
 #include "window/qt/layout.h"
@@ -69,12 +70,26 @@ void SmallWindow::showEvent(QShowEvent* event) {
     CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
   } else {
     setGeometry(QRect(client_at_, size()));
+    MoveClient(this, client_at_);
+    // A busy window manager may still put it elsewhere as it maps it (mutter, now and then, by
+    // the height of its title bar): for a moment after the showing, such a move is undone.
+    corrections_ = 2;
+    QTimer::singleShot(1000, this, [this] { corrections_ = 0; });
   }
   QDialog::showEvent(event);
   SkipTaskbar(this);
 }
 
+void SmallWindow::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  if (corrections_ > 0 && isVisible() && ClientAt(this) != client_at_) {
+    --corrections_;
+    setGeometry(QRect(client_at_, size()));
+  }
+}
+
 void SmallWindow::hideEvent(QHideEvent* event) {
+  corrections_ = 0;
   client_at_ = ClientAt(this);
   QDialog::hideEvent(event);
 }

@@ -28,11 +28,13 @@ class SmallWindow : public QDialog {
   // window.
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   const char* context_;
   bool placed_ = false;
-  QPoint client_at_;
+  QPoint client_at_;     // where it was when last hidden
+  int corrections_ = 0;  // moves of the window manager still to undo
 };
 
 }  // namespace kaldora

@@ -206,6 +206,27 @@ QPoint ClientAt(QWidget* window) {
   return {qRound(at->dst_x / ratio), qRound(at->dst_y / ratio)};
 }
 
+void MoveClient(QWidget* window, QPoint at) {
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
+    return;
+  // The window manager says it has let the window go by taking WM_STATE away (or setting it to
+  // Withdrawn); until then it may still move the window. A few milliseconds, longer on a busy
+  // machine; one that never says so costs half a second.
+  const auto [wm_state] = Atoms(w.connection, {"WM_STATE"});
+  for (int tries = 0; tries < 1000; ++tries) {
+    const std::vector<std::uint32_t> state = Property(w.connection, w.id, wm_state, wm_state);
+    if (state.empty() || state[0] == 0)
+      break;
+    QThread::usleep(500);
+  }
+  const qreal ratio = window->devicePixelRatio();
+  const std::uint32_t xy[] = {static_cast<std::uint32_t>(qRound(at.x() * ratio)),
+                              static_cast<std::uint32_t>(qRound(at.y() * ratio))};
+  xcb_configure_window(w.connection, w.id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+  xcb_flush(w.connection);
+}
+
 // Set on the unmapped window, before every showing: a window manager takes _NET_WM_STATE from
 // the window as it maps it, and may drop it when the window is hidden. Qt adds its own states to
 // what it finds there.

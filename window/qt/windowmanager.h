@@ -15,6 +15,11 @@ void CentreOnScreen(QWidget* window);
 // behind a window manager that has just framed the window. Elsewhere Qt's idea.
 QPoint ClientAt(QWidget* window);
 
+// Puts the client area of a hidden window where it is to appear, at the X server itself, once the
+// window manager has let it go: giving it back to the root window at its frame's place (mutter),
+// a window manager moves it, maybe after Qt last looked, and Qt sends no place it thinks it has.
+void MoveClient(QWidget* window, QPoint at);
+
 // Keeps a window that belongs to another one out of task bars and pagers.
 void SkipTaskbar(QWidget* window);
 
