@@ -1,4 +1,5 @@
 // Storing a whole highscore list: under a lock of its folder, into a new file renamed over the old.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -121,17 +123,29 @@ bool ReadTail(int fd, std::string& tail) {
   }
 }
 
-// The new file beside the old one. Under the lock no other copy writes it, so one fixed name
-// serves and a leftover of a killed copy is simply replaced; without the lock each copy takes a
-// name of its own.
-int CreateNew(const std::string& target, bool locked, std::string& name) {
-  name = FolderOf(target) + "/." + NameOf(target) + ".new";
-  if (locked) {
-    ::unlink(name.c_str());
-    return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  }
-  name += ".XXXXXX";
+// The new file beside the old one, under a name of its own: a fixed name could be held by another
+// user's file or a folder of that name, and block every save.
+int CreateNew(const std::string& target, std::string& name) {
+  name = FolderOf(target) + "/." + NameOf(target) + ".new.XXXXXX";
   return ::mkostemp(name.data(), O_CLOEXEC);
+}
+
+// What copies of the game killed while saving left beside the list, this user's only. Under the
+// lock no other copy is writing one; a folder that may not be read keeps them.
+void RemoveLeftovers(const std::string& target) {
+  DIR* folder = ::opendir(FolderOf(target).c_str());
+  if (folder == nullptr)
+    return;
+  const std::string prefix = "." + NameOf(target) + ".new.";
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string_view name(entry->d_name);
+    struct stat info {};
+    if (name.size() == prefix.size() + 6 && name.starts_with(prefix) &&
+        ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+      ::unlinkat(::dirfd(folder), entry->d_name, 0);
+  }
+  ::closedir(folder);
 }
 
 StoreOutcome Failed(const std::string& path, const std::string& why) {
@@ -187,7 +201,9 @@ StoreOutcome ReplaceList(const std::string& path,
   int fd = -1;
   bool in_place = info.st_nlink != 1 || long_tail;
   if (!in_place) {
-    fd = CreateNew(target, lock.held(), name);
+    if (lock.held())
+      RemoveLeftovers(target);
+    fd = CreateNew(target, name);
     struct stat made {};
     if (fd < 0) {
       if (errno != EACCES && errno != EPERM)

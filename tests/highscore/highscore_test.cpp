@@ -97,6 +97,26 @@ TEST(HighscoreFile, RecordsBeyondTheEleventhStayByteForByte) {
   EXPECT_EQ(ReadFile(g.HighscorePath()), cleared + bytes.substr(429));
 }
 
+// Neither a folder by the name a save might take nor what a killed save left blocks the next one;
+// the game's own leftovers go with it.
+TEST(HighscoreFile, ASaveIsNotBlockedByNamesBesideTheListAndClearsItsLeftovers) {
+  namespace fs = std::filesystem;
+  TestGame g;
+  WriteFile(g.HighscorePath(), Records({50}));
+  const fs::path folder = fs::path(g.HighscorePath()).parent_path();
+  fs::create_directory(folder / ".P1.dat.new");
+  WriteFile(folder / ".P1.dat.new.Ab12Cd", "half a list");
+  g.game.state().Punkte = 45;
+  const StoreOutcome outcome = g.game.highscore().Form3_cmdWeiter_Click();
+  EXPECT_TRUE(outcome.stored) << outcome.why;
+  EXPECT_EQ(ReadFile(g.HighscorePath()).substr(39, 39), Record(45, "", "08.12.26 01:06:03"));
+  std::vector<std::string> beside;
+  for (const auto& entry : fs::directory_iterator(folder))
+    beside.push_back(entry.path().filename().string());
+  std::sort(beside.begin(), beside.end());
+  EXPECT_EQ(beside, (std::vector<std::string>{".P1.dat.new", "P1.dat"}));
+}
+
 // Gigabytes after the list, here a sparse file: they are neither read nor written again.
 TEST(HighscoreFile, ANewEntryInAHugeFileChangesOnlyTheList) {
   TestGame g;
