@@ -176,10 +176,12 @@ StoreOutcome ReplaceList(const std::string& path,
     held[static_cast<std::size_t>(n - 1)] = old.ReadBytes(n, present);
     unused[static_cast<std::size_t>(n - 1)] = present == kRecordSize;
   }
+  const RecordBytes empty = EncodeRecord(HighscoreSatz{});
   std::string bytes;
   for (const HighscoreSatz& entry : list) {
     RecordBytes record = EncodeRecord(entry);
-    for (std::size_t j = 0; j < held.size(); ++j) {
+    // An empty place is written as one: what a reset writes, and nothing worth keeping.
+    for (std::size_t j = 0; j < held.size() && record != empty; ++j) {
       if (unused[j] && EncodeRecord(DecodeRecord(held[j], kRecordSize)) == record) {
         record = held[j];
         unused[j] = false;

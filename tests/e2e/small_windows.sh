@@ -58,7 +58,13 @@ open_ten_times() {
     [ -n "$small" ] && ! in_front "$small" && small=""
     [ -n "$small" ] || fail "showing $n of '$1' did not come to the front"
     ((n == 1)) && centred "$small" "'$1'"
+    # Where it settles: a window manager that placed it elsewhere has it moved back.
     place=$(geometry "$small")
+    for _ in $(seq 15); do
+      sleep 0.2
+      [ "$(geometry "$small")" = "$place" ] && break
+      place=$(geometry "$small")
+    done
     places+=("$place")
     [ -z "$first" ] && first=$place
     [ "$place" = "$first" ] || fail "'$1' opened at $first, then at $place: ${places[*]}"

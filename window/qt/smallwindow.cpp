@@ -72,9 +72,12 @@ void SmallWindow::showEvent(QShowEvent* event) {
     setGeometry(QRect(client_at_, size()));
     MoveClient(this, client_at_);
     // A busy window manager may still put it elsewhere as it maps it (mutter, now and then, by
-    // the height of its title bar): for a moment after the showing, such a move is undone.
-    corrections_ = 2;
-    QTimer::singleShot(1000, this, [this] { corrections_ = 0; });
+    // the height of its title bar): for a few seconds after the showing, such a move is undone,
+    // whether Qt hears of it or only the X server knows.
+    corrections_ = 3;
+    for (const int ms : {250, 1000, 2500})
+      QTimer::singleShot(ms, this, [this] { PutBack(); });
+    QTimer::singleShot(3000, this, [this] { corrections_ = 0; });
   }
   QDialog::showEvent(event);
   SkipTaskbar(this);
@@ -82,6 +85,10 @@ void SmallWindow::showEvent(QShowEvent* event) {
 
 void SmallWindow::moveEvent(QMoveEvent* event) {
   QDialog::moveEvent(event);
+  PutBack();
+}
+
+void SmallWindow::PutBack() {
   if (corrections_ > 0 && isVisible() && ClientAt(this) != client_at_) {
     --corrections_;
     setGeometry(QRect(client_at_, size()));

@@ -31,6 +31,9 @@ class SmallWindow : public QDialog {
   void moveEvent(QMoveEvent* event) override;
 
  private:
+  // Undoes a window manager's move of the window just after it was shown again.
+  void PutBack();
+
   const char* context_;
   bool placed_ = false;
   QPoint client_at_;     // where it was when last hidden

@@ -212,9 +212,9 @@ void MoveClient(QWidget* window, QPoint at) {
     return;
   // The window manager says it has let the window go by taking WM_STATE away (or setting it to
   // Withdrawn); until then it may still move the window. A few milliseconds, longer on a busy
-  // machine; one that never says so costs half a second.
+  // machine; one that never says so costs two seconds.
   const auto [wm_state] = Atoms(w.connection, {"WM_STATE"});
-  for (int tries = 0; tries < 1000; ++tries) {
+  for (int tries = 0; tries < 4000; ++tries) {
     const std::vector<std::uint32_t> state = Property(w.connection, w.id, wm_state, wm_state);
     if (state.empty() || state[0] == 0)
       break;
