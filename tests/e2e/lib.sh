@@ -32,11 +32,12 @@ wait_for_window() {
     sleep 0.05
   done
   [ -n "$win" ] || fail "no kaldora window"
-  read -r X Y WIDTH HEIGHT < <(geometry "$win")
-  # The window is mapped before its first frame is painted; that frame shows square 0 free.
+  # The window is mapped before its first frame is painted; that frame shows square 0 free. (A
+  # window manager that tells no frame beforehand sees the window centred again once framed.)
   local x y
-  read -r x y < <(at 0)
   for _ in $(seq 100); do
+    read -r X Y WIDTH HEIGHT < <(geometry "$win")
+    read -r x y < <(at 0)
     import -window root -crop "1x1+$x+$y" +repage "$work/first.png" &&
       [ "$(convert "$work/first.png" -format "$(px 0 0)" info:)" = "$free" ] && return
     sleep 0.05

@@ -39,6 +39,8 @@ void SmallWindow::ShowInFront() {
   // button that shows the window must bring it back all the same.
   if (isMinimized())
     setWindowState(windowState() & ~Qt::WindowMinimized);
+  else if (isVisible())
+    RestoreIconic(this);
   // A Wayland compositor need not let a program raise its window (sway only marks it urgent, and
   // keeps no dialog above its main window); mapped anew, it comes up in front with the keyboard.
   if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
@@ -92,6 +94,7 @@ void SmallWindow::PutBack() {
   if (corrections_ > 0 && isVisible() && ClientAt(this) != client_at_) {
     --corrections_;
     setGeometry(QRect(client_at_, size()));
+    MoveClient(this, client_at_, false);  // Qt may think it is there already
   }
 }
 

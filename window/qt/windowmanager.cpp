@@ -206,7 +206,7 @@ QPoint ClientAt(QWidget* window) {
   return {qRound(at->dst_x / ratio), qRound(at->dst_y / ratio)};
 }
 
-void MoveClient(QWidget* window, QPoint at) {
+void MoveClient(QWidget* window, QPoint at, bool after_withdrawal) {
   const X11Window w = X11(window);
   if (w.connection == nullptr)
     return;
@@ -214,7 +214,7 @@ void MoveClient(QWidget* window, QPoint at) {
   // Withdrawn); until then it may still move the window. A few milliseconds, longer on a busy
   // machine; one that never says so costs two seconds.
   const auto [wm_state] = Atoms(w.connection, {"WM_STATE"});
-  for (int tries = 0; tries < 4000; ++tries) {
+  for (int tries = 0; after_withdrawal && tries < 4000; ++tries) {
     const std::vector<std::uint32_t> state = Property(w.connection, w.id, wm_state, wm_state);
     if (state.empty() || state[0] == 0)
       break;
@@ -225,6 +225,19 @@ void MoveClient(QWidget* window, QPoint at) {
                               static_cast<std::uint32_t>(qRound(at.y() * ratio))};
   xcb_configure_window(w.connection, w.id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
   xcb_flush(w.connection);
+}
+
+void RestoreIconic(QWidget* window) {
+  const X11Window w = X11(window);
+  if (w.connection == nullptr)
+    return;
+  const auto [wm_state] = Atoms(w.connection, {"WM_STATE"});
+  constexpr std::uint32_t kIconic = 3;
+  const std::vector<std::uint32_t> state = Property(w.connection, w.id, wm_state, wm_state);
+  if (!state.empty() && state[0] == kIconic) {
+    xcb_map_window(w.connection, w.id);
+    xcb_flush(w.connection);
+  }
 }
 
 // Set on the unmapped window, before every showing: a window manager takes _NET_WM_STATE from

@@ -18,7 +18,11 @@ QPoint ClientAt(QWidget* window);
 // Puts the client area of a hidden window where it is to appear, at the X server itself, once the
 // window manager has let it go: giving it back to the root window at its frame's place (mutter),
 // a window manager moves it, maybe after Qt last looked, and Qt sends no place it thinks it has.
-void MoveClient(QWidget* window, QPoint at);
+void MoveClient(QWidget* window, QPoint at, bool after_withdrawal = true);
+
+// Asks the window manager to bring back a window it has minimised (iconified), by mapping it again
+// as the X11 rules say; Qt need not have noticed the minimising (under openbox it does not).
+void RestoreIconic(QWidget* window);
 
 // Keeps a window that belongs to another one out of task bars and pagers.
 void SkipTaskbar(QWidget* window);
