@@ -53,10 +53,12 @@ struct StoreOutcome {
 // make the new list from them, and puts that list in place of the first 429 bytes. The file is
 // replaced in one step, so that a kill at any instant leaves the old list or the whole new one;
 // bytes beyond record 11, the owner, the mode and a symbolic link to the file are kept, and so is
-// every record of the new list that the file already held, byte for byte. Another
-// copy of the game storing into the same folder waits meanwhile, so that neither change is lost.
-// `change` is called once, also when the list cannot be stored.
-StoreOutcome ReplaceList(const std::string& path,
-                         const std::function<HighscoreList(const HighscoreList&)>& change);
+// every record of the new list that the file already held, byte for byte. While another copy of
+// the game stores into the same file, this one waits for it, however long it takes, and `wait`
+// runs between its looks, so that the window goes on; then it reads the other's list, so that
+// neither change is lost. `change` is called once, also when the list cannot be stored.
+StoreOutcome ReplaceList(
+    const std::string& path, const std::function<HighscoreList(const HighscoreList&)>& change,
+    const std::function<void()>& wait = [] {});
 
 }  // namespace kaldora

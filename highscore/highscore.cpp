@@ -36,7 +36,15 @@ void Highscore::Form2_cmdWeiter_Click() {
   ports_.list.HideList();
 }
 
+// What a second store says while the first waits for another copy: it cannot be made then, and
+// the window is about to end (a logout during the wait).
+StoreOutcome Highscore::Busy() const {
+  return {false, ports_.path + ": another copy of the game is still storing into it"};
+}
+
 StoreOutcome Highscore::Form3_cmdWeiter_Click() {
+  if (storing_)
+    return Busy();
   // The points are the score shown now, which is 0 if a new game has begun meanwhile.
   const std::string name = ports_.entry.Name();
   const std::int16_t punkte = m_.Punkte;
@@ -50,7 +58,7 @@ StoreOutcome Highscore::Form3_cmdWeiter_Click() {
   neu.Datum.Assign(datum);
   // Ranked as record 11 holds it, as the file's reader will see it.
   const HighscoreSatz record11 = DecodeRecord(EncodeRecord(neu), kRecordSize);
-  const StoreOutcome outcome = ReplaceList(ports_.path, [&](const HighscoreList& file) {
+  const auto rank = [&](const HighscoreList& file) {
     for (std::size_t i = 0; i < kHighscorePlaces; ++i) {
       const HighscoreSatz& entry = i + 1 == kHighscorePlaces ? record11 : file[i];
       m_.WerteDatei[i] = entry.Wert;
@@ -59,7 +67,10 @@ StoreOutcome Highscore::Form3_cmdWeiter_Click() {
     }
     Ordnen();
     return Speichern();
-  });
+  };
+  storing_ = true;
+  const StoreOutcome outcome = ReplaceList(ports_.path, rank, ports_.waiting);
+  storing_ = false;
   ports_.entry.HideEntry();
   ShowListWindow();
   return outcome;
@@ -103,9 +114,13 @@ void Highscore::cmdHighscoreErneuern_Click() {
 }
 
 StoreOutcome Highscore::cmdJa_Click() {
+  if (storing_)
+    return Busy();
   ports_.reset.HideQuestion();
-  const StoreOutcome outcome =
-      ReplaceList(ports_.path, [](const HighscoreList&) { return HighscoreList{}; });
+  storing_ = true;
+  const StoreOutcome outcome = ReplaceList(
+      ports_.path, [](const HighscoreList&) { return HighscoreList{}; }, ports_.waiting);
+  storing_ = false;
   FillRowsFromFile();
   ports_.list.ShowList();
   return outcome;

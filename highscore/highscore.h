@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,8 @@ struct HighscorePorts {
   ResetView& reset;
   DateClock& clock;
   std::string path = "P1.dat";  // in the working directory
+  // Runs while another copy of the game is storing into the same list and this one waits.
+  std::function<void()> waiting = [] {};
 };
 
 class Highscore {
@@ -83,10 +86,13 @@ class Highscore {
 
  private:
   void FillRowsFrom(const HighscoreFile& file);
+  StoreOutcome Busy() const;
   void Sortieren();
 
   HighscorePorts ports_;
   Module1& m_;
+  // A store waiting for another copy lets the window's events run, among them a logout's.
+  bool storing_ = false;
 };
 
 }  // namespace kaldora

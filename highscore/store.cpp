@@ -1,4 +1,4 @@
-// Storing a whole highscore list: under a lock of its folder, into a new file renamed over the old.
+// Storing a whole highscore list: under a lock of the list itself, into a new file renamed over it.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <memory>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -21,9 +22,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A copy of the game that holds the lock needs milliseconds; one that is stopped must not stop
-// this one for good, so after this long the list is stored without the lock.
-constexpr auto kLockLimit = 3s;
+// How often a copy that waits for another's save looks again, letting its window run between.
+constexpr auto kLockPoll = 10ms;
 constexpr std::size_t kListSize = kRecordSize * kHighscorePlaces;
 // Beyond this much after record 11 (another program's data, a sparse file of gigabytes) the file
 // is not copied: the list is written where it lies, in one write, so that the window answers at
@@ -60,34 +60,38 @@ std::string Target(const std::string& path) {
   return current;
 }
 
-// An advisory lock on the folder that holds the file: the folder stays the same inode while the
-// file is replaced, and nothing new appears beside the list.
-class FolderLock {
- public:
-  explicit FolderLock(const std::string& folder)
-      : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    const auto give_up = std::chrono::steady_clock::now() + kLockLimit;
-    while (fd_ >= 0 && !held_) {
-      held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
-      if (held_ || errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= give_up)
-        break;
-      std::this_thread::sleep_for(5ms);
+// The list opened and locked, as the file the path names now: a lock taken on a file that another
+// copy has just renamed away locks nothing, so the path is opened again. A lock of the file rather
+// than its folder works wherever the list can be written, in a folder that may not be read too.
+// While another copy saves, `wait` runs between the tries; that copy may take as long as it needs
+// (slow storage, or stopped), since storing without it would lose one of the two entries.
+std::unique_ptr<HighscoreFile> OpenLocked(const std::string& target, bool& locked,
+                                          const std::function<void()>& wait) {
+  for (;;) {
+    auto file = std::make_unique<HighscoreFile>(target);
+    locked = false;
+    if (!file->is_open())
+      return file;
+    if (::flock(file->fd(), LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR)
+        continue;
+      // A file system without locks: stored as it was before they came.
+      if (errno != EWOULDBLOCK)
+        return file;
+      file.reset();
+      wait();
+      std::this_thread::sleep_for(kLockPoll);
+      continue;
+    }
+    struct stat held {
+    }, named{};
+    if (::fstat(file->fd(), &held) == 0 && ::stat(target.c_str(), &named) == 0 &&
+        held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+      locked = true;
+      return file;
     }
   }
-  ~FolderLock() {
-    if (fd_ >= 0)
-      ::close(fd_);  // also lets the lock go
-  }
-  FolderLock(const FolderLock&) = delete;
-  FolderLock& operator=(const FolderLock&) = delete;
-
-  bool held() const { return held_; }
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-  bool held_ = false;
-};
+}
 
 bool WriteAll(int fd, const std::string& bytes, off_t at) {
   std::size_t done = 0;
@@ -123,15 +127,27 @@ bool ReadTail(int fd, std::string& tail) {
   }
 }
 
-// The new file beside the old one, under a name of its own: a fixed name could be held by another
-// user's file or a folder of that name, and block every save.
-int CreateNew(const std::string& target, std::string& name) {
-  name = FolderOf(target) + "/." + NameOf(target) + ".new.XXXXXX";
+// The new file beside the old one. Under the lock it takes a name of this user's, which a
+// save killed before its rename may have left and which is cleared first, also in a folder that
+// may not be read; where that name is somebody else's (a sticky folder) or a folder, and without
+// a lock, it takes a name of its own that nobody can hold.
+int CreateNew(const std::string& target, bool locked, std::string& name) {
+  const std::string stem = FolderOf(target) + "/." + NameOf(target) + ".new.";
+  if (locked) {
+    name = stem + std::to_string(::geteuid());
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+      ::unlink(name.c_str());
+    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0 || (errno != EEXIST && errno != EISDIR))
+      return fd;
+  }
+  name = stem + "XXXXXX";
   return ::mkostemp(name.data(), O_CLOEXEC);
 }
 
-// What copies of the game killed while saving left beside the list, this user's only. Under the
-// lock no other copy is writing one; a folder that may not be read keeps them.
+// What copies of the game killed while saving left beside the list under names of their own, this
+// user's only. Under the lock no other copy is writing one.
 void RemoveLeftovers(const std::string& target) {
   DIR* folder = ::opendir(FolderOf(target).c_str());
   if (folder == nullptr)
@@ -140,7 +156,7 @@ void RemoveLeftovers(const std::string& target) {
   while (const dirent* entry = ::readdir(folder)) {
     const std::string_view name(entry->d_name);
     struct stat info {};
-    if (name.size() == prefix.size() + 6 && name.starts_with(prefix) &&
+    if (name.size() > prefix.size() && name.starts_with(prefix) &&
         ::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
       ::unlinkat(::dirfd(folder), entry->d_name, 0);
@@ -155,10 +171,12 @@ StoreOutcome Failed(const std::string& path, const std::string& why) {
 }  // namespace
 
 StoreOutcome ReplaceList(const std::string& path,
-                         const std::function<HighscoreList(const HighscoreList&)>& change) {
+                         const std::function<HighscoreList(const HighscoreList&)>& change,
+                         const std::function<void()>& wait) {
   const std::string target = Target(path);
-  const FolderLock lock(FolderOf(target));
-  const HighscoreFile old(target);
+  bool locked = false;
+  const std::unique_ptr<HighscoreFile> file = OpenLocked(target, locked, wait);
+  const HighscoreFile& old = *file;
   HighscoreList list;
   for (int n = 1; n <= kHighscorePlaces; ++n)
     list[static_cast<std::size_t>(n - 1)] = old.Read(n);
@@ -203,9 +221,9 @@ StoreOutcome ReplaceList(const std::string& path,
   int fd = -1;
   bool in_place = info.st_nlink != 1 || long_tail;
   if (!in_place) {
-    if (lock.held())
+    if (locked)
       RemoveLeftovers(target);
-    fd = CreateNew(target, name);
+    fd = CreateNew(target, locked, name);
     struct stat made {};
     if (fd < 0) {
       if (errno != EACCES && errno != EPERM)
@@ -236,9 +254,12 @@ StoreOutcome ReplaceList(const std::string& path,
     ::unlink(name.c_str());
     return Failed(path, Reason(error));
   }
-  // The rename itself reaches the disk only with its folder.
-  if (lock.fd() >= 0)
-    ::fsync(lock.fd());
+  // The rename itself reaches the disk only with its folder (where the folder may be read).
+  const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
   return {true, {}};
 }
 

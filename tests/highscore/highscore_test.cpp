@@ -3,8 +3,10 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -115,6 +117,78 @@ TEST(HighscoreFile, ASaveIsNotBlockedByNamesBesideTheListAndClearsItsLeftovers) 
     beside.push_back(entry.path().filename().string());
   std::sort(beside.begin(), beside.end());
   EXPECT_EQ(beside, (std::vector<std::string>{".P1.dat.new", "P1.dat"}));
+}
+
+// Two copies store at once, one of them for longer than any limit a copy might wait (slow storage,
+// a stopped copy), in a folder the player may write but not read, as a user who cannot read it
+// either: the other waits, its window's events running, and both entries are kept; what a killed
+// save left there goes.
+TEST(HighscoreFile, ACopyWaitsForAnotherCopysLongSaveAndBothEntriesAreKept) {
+  namespace fs = std::filesystem;
+  const TempFolder scratch;
+  const std::string folder = scratch.path + "/list";
+  const std::string path = folder + "/P1.dat";
+  constexpr uid_t kNobody = 65534;
+  const uid_t player = ::geteuid() == 0 ? kNobody : ::geteuid();
+  fs::permissions(scratch.path, fs::perms::others_exec, std::filesystem::perm_options::add);
+  fs::create_directory(folder);
+  WriteFile(path, Records({50, 40, 30}));
+  const std::string leftover = folder + "/.P1.dat.new." + std::to_string(player);
+  WriteFile(leftover, "half a list");
+  if (::geteuid() == 0) {
+    for (const std::string& p : {folder, path, leftover})
+      ASSERT_EQ(::chown(p.c_str(), kNobody, kNobody), 0);
+  }
+  fs::permissions(folder, fs::perms::owner_write | fs::perms::owner_exec | fs::perms::group_write |
+                              fs::perms::group_exec | fs::perms::others_write |
+                              fs::perms::others_exec);
+  int locked[2];
+  ASSERT_EQ(::pipe(locked), 0);
+  // Each copy adds its entry to the list it reads; the first holds the list 3.5 s before it lets
+  // go.
+  const auto copy = [&](const char* name, std::int16_t points, bool slow) -> int {
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+      return 2;
+    int waits = 0;
+    const StoreOutcome outcome = ReplaceList(
+        path,
+        [&](const HighscoreList& list) {
+          HighscoreList ranked = list;
+          ranked[10].Wert = points;
+          ranked[10].Person.Assign(name);
+          std::stable_sort(ranked.begin(), ranked.end(),
+                           [](const auto& a, const auto& b) { return a.Wert > b.Wert; });
+          if (slow) {
+            (void)!::write(locked[1], "x", 1);
+            ::usleep(3'500'000);
+          }
+          return ranked;
+        },
+        [&] { ++waits; });
+    return outcome.stored && (slow || waits > 0) ? 0 : 1;
+  };
+  const pid_t slow = ::fork();
+  if (slow == 0)
+    ::_exit(copy("Slow", 45, true));
+  char byte = 0;
+  ASSERT_EQ(::read(locked[0], &byte, 1), 1);
+  const pid_t quick = ::fork();
+  if (quick == 0)
+    ::_exit(copy("Quick", 35, false));
+  int slow_status = 0, quick_status = 0;
+  ::waitpid(slow, &slow_status, 0);
+  ::waitpid(quick, &quick_status, 0);
+  fs::permissions(folder, fs::perms::owner_all);
+  EXPECT_EQ(slow_status, 0);
+  EXPECT_EQ(quick_status, 0) << "the second copy stored without waiting, or not at all";
+  const std::string list = ReadFile(path);
+  EXPECT_EQ(list.substr(0, 39 * 5), Record(50, "A", "01.01.26 10:00:00") + Record(45, "Slow") +
+                                        Record(40, "B", "01.01.26 10:00:00") + Record(35, "Quick") +
+                                        Record(30, "C", "01.01.26 10:00:00"));
+  std::vector<std::string> beside;
+  for (const auto& entry : fs::directory_iterator(folder))
+    beside.push_back(entry.path().filename().string());
+  EXPECT_EQ(beside, std::vector<std::string>{"P1.dat"});
 }
 
 // Gigabytes after the list, here a sparse file: they are neither read nor written again.
