@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Show &amp;Highscore</source>
-        <translation>&amp;Mostra puntuacions</translation>
+        <translation>&amp;Mostra les puntuacions</translation>
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
-        <translation>&amp;Neteja puntuacions</translation>
+        <translation>&amp;Neteja les puntuacions</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -376,7 +376,7 @@ vegades el mateix arbre, perquè la varietat no té fi...
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                   Versió 1.01
                                                                          8.99
                                                      Els desenvolupadors del KALDORA
                                                  vegeu el README.md del projecte KALDORA

@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A game is running; Pause abandons it and brings Start back.</source>
-        <translation>Hra probíhá; tlačítko Pozastavit ji ukončí a vrátí tlačítko Spustit.</translation>
+        <translation>Hra probíhá; tlačítko Pozastavit ji přeruší a vrátí tlačítko Spustit.</translation>
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
@@ -327,7 +327,7 @@ same tree twice because there is no end to it...
      Have a good time!</source>
         <translation>
      Cílem hry je získat co nejvíce bodů.
-     Body získáte tak, že myší přetahujete pole a skládáte z nich řady a čtverce
+     Body získáte tak, že myší přetahujete pole a skládáte řady a čtverce
 z polí stejné barvy. Přesouvat lze jen barevná pole a smějí přitom přeskakovat
 jiná barevná pole. Řadu tvoří pět polí vodorovně, svisle nebo úhlopříčně, čtverec
 tvoří tři krát tři pole.
@@ -336,8 +336,8 @@ tři.
      Hotová řada nebo čtverec zmizí; za řadu získáte čtyři body, za čtverec
 sedmnáct bodů.
      Hra skončí, jakmile jsou všechna pole obsazena.
-     Když vytvoříte čtverec a ten zmizí, zmizí kromě připsaných sedmnácti bodů
-okamžitě také všechna pole jedné náhodně zvolené barvy.
+     Když vytvoříte čtverec a ten zmizí, získáte sedmnáct bodů a navíc okamžitě
+zmizí také všechna pole jedné náhodně zvolené barvy.
      Kromě toho občas zmizí všechna pole náhodně zvolené barvy (aniž byla
 vytvořena řada nebo čtverec).
      Naopak se tu a tam některé pole nenávratně zaplní černým kamenem.
@@ -345,7 +345,7 @@ vytvořena řada nebo čtverec).
 
 
      Stromek vpravo nemá pro hru žádný význam. Vyroste pokaždé znovu, kdykoli
-vznikne a zmizí řada nebo čtverec. Pokaždé je to nový strom, jaký tu ještě nebyl.
+vznikne a zmizí řada nebo čtverec. Vždy je to nový strom, jaký tu ještě nebyl.
 Žádný hráč neuvidí tentýž strom dvakrát, protože jeho podobám není konce...
 
      Přejeme hodně zábavy!</translation>
@@ -377,7 +377,7 @@ vznikne a zmizí řada nebo čtverec. Pokaždé je to nový strom, jaký tu ješ
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                    Verze 1.01
                                                                          8.99
                                                            Vývojáři hry KALDORA
                                                       viz README.md projektu KALDORA
@@ -392,7 +392,7 @@ vznikne a zmizí řada nebo čtverec. Pokaždé je to nový strom, jaký tu ješ
 
 
                           Strom se kreslí klasickou rekurzivní metodou fraktálových stromů:
-                          z každé větve vyrůstá pár kratších, tenčích větví pod náhodnými úhly.</translation>
+                        z každé větve vyrůstá několik kratších, tenčích větví pod náhodnými úhly.</translation>
     </message>
 </context>
 <context>

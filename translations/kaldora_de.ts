@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Pause, then Start, begins a new game.</source>
-        <translation>Pause, dann Start beginnt ein neues Spiel.</translation>
+        <translation>Mit Pause und dann Start beginnt ein neues Spiel.</translation>
     </message>
     <message>
         <source>row %1, columns %2 to %3</source>
@@ -102,8 +102,8 @@
     <message numerus="yes">
         <source>The colour %1 bursts: %n squares.</source>
         <translation>
-            <numerusform>Die Farbe %1 platzt: %n Feld.</numerusform>
-            <numerusform>Die Farbe %1 platzt: %n Felder.</numerusform>
+            <numerusform>Farbe geplatzt: %1, %n Feld.</numerusform>
+            <numerusform>Farbe geplatzt: %1, %n Felder.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -399,7 +399,7 @@ denselben Baum zweimal sehen, denn die Vielfalt ist unendlich...
     <name>ScoreAccess</name>
     <message>
         <source>Score</source>
-        <translation>Punkte</translation>
+        <translation>Spielstand</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Picked up %1.</source>
-        <translation>Σηκώθηκε: %1.</translation>
+        <translation>Σηκώσατε: %1.</translation>
     </message>
     <message>
         <source>Put back %1.</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation>από %1 έως %2</translation>
+        <translation>από τη %1 έως τη %2</translation>
     </message>
     <message>
         <source>New squares: %1.</source>
@@ -377,7 +377,7 @@ same tree twice because there is no end to it...
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                   Έκδοση 1.01
                                                                          8.99
                                                    Οι προγραμματιστές του KALDORA
                                                     βλ. το README.md του έργου KALDORA

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Not moved: %1 is occupied.</source>
-        <translation>No se ha movido: %1 está ocupada.</translation>
+        <translation>No se ha movido: la casilla en %1 está ocupada.</translation>
     </message>
     <message>
         <source>Not moved.</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>A game is running; Pause abandons it and brings Start back.</source>
-        <translation>Hay una partida en curso; Pausa la abandona y hace volver Empezar.</translation>
+        <translation>Hay una partida en curso; Pausa la abandona y vuelve a mostrar Empezar.</translation>
     </message>
 </context>
 <context>
@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Jugador</translation>
+        <translation>Nombre del jugador</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>¿Borrar de verdad las mejores puntuaciones?</translation>
+        <translation>¿Seguro que quiere borrar las puntuaciones?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -331,15 +331,15 @@ cinco casillas en horizontal, vertical o diagonal; los cuadrados, de tres por
 tres casillas.
      Al empezar la partida se llenan tres casillas, y tras cada jugada sin éxito
 se añaden tres más.
-     Al completar una fila o un cuadrado, este se disuelve y recibe cuatro o
-diecisiete puntos respectivamente.
+     Al completar una fila o un cuadrado, este se disuelve y usted recibe cuatro
+o diecisiete puntos, respectivamente.
      La partida termina cuando todas las casillas están ocupadas.
      Cuando se forma y se disuelve un cuadrado, además de los diecisiete puntos
 se disuelven al instante todas las casillas de un color elegido al azar.
      Además, de vez en cuando se disuelven todas las casillas de un color elegido
-al azar (sin haber formado una fila o un cuadrado).
-     Y al revés: de vez en cuando una casilla queda ocupada para siempre por una
-piedra negra.
+al azar (sin que se haya formado una fila o un cuadrado).
+     Y al revés: a veces una casilla queda ocupada para siempre por una piedra
+negra.
      Las casillas multicolores sirven para cualquier color (son comodines).
 
 
@@ -437,7 +437,7 @@ el mismo árbol, porque no tiene fin...
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>
-        <translation>Nombre para las puntuaciones</translation>
+        <translation>Nombre para las mejores puntuaciones</translation>
     </message>
 </context>
 <context>

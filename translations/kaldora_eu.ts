@@ -326,7 +326,7 @@ same tree twice because there is no end to it...
      Jokoaren helburua ahalik eta puntu gehien lortzea da.
      Puntuak lortzeko, laukiak arrastatu eta jaregin behar dira, kolore bereko
 lerroak eta karratuak osatzeko. Koloretako laukiak soilik mugi daitezke, eta
-beste koloretako lauki batzuen gainetik salto egin dezakete. Lerroak bost laukiz
+koloretako beste lauki batzuen gainetik salto egin dezakete. Lerroak bost laukiz
 osatzen dira, horizontalean, bertikalean edo diagonalean. Karratuak hiru bider hiru
 laukiz osatzen dira.
      Jokoaren hasieran hiru lauki betetzen dira, eta huts egindako mugimendu
@@ -376,7 +376,7 @@ du zuhaitz bera bi aldiz ikusiko, ez baitago amaierarik...
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                   1.01 bertsioa
                                                                          8.99
                                                          KALDORAren garatzaileak
                                                     ikus KALDORA proiektuaren README.md

@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Pause, then Start, begins a new game.</source>
-        <translation>Uusi peli alkaa painamalla Tauko ja sitten Aloita.</translation>
+        <translation>Uuden pelin voi aloittaa painamalla Tauko ja sitten Aloita.</translation>
     </message>
     <message>
         <source>Game news</source>

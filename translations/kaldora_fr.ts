@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>Not moved: %1 is occupied.</source>
-        <translation>Pas déplacé&#xa0;: %1 est occupée.</translation>
+        <translation>Aucun déplacement&#xa0;: la case en %1 est occupée.</translation>
     </message>
     <message>
         <source>Not moved.</source>
-        <translation>Pas déplacé.</translation>
+        <translation>Aucun déplacement.</translation>
     </message>
     <message>
         <source>Pause, then Start, begins a new game.</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>A game is running; Pause abandons it and brings Start back.</source>
-        <translation>Une partie est en cours ; Pause l’abandonne et fait revenir Démarrer.</translation>
+        <translation>Une partie est en cours ; Pause l&apos;abandonne et fait revenir Démarrer.</translation>
     </message>
 </context>
 <context>

@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Show &amp;Highscore</source>
-        <translation>&amp;Mostrar puntuacións</translation>
+        <translation>&amp;Mostrar as puntuacións</translation>
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
-        <translation>&amp;Limpar puntuacións</translation>
+        <translation>&amp;Limpar as puntuacións</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -376,7 +376,7 @@ veces a mesma árbore, porque a variedade non ten fin...
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                   Versión 1.01
                                                                          8.99
                                                       Os desenvolvedores de KALDORA
                                                   véxase o README.md do proxecto KALDORA

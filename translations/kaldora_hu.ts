@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>Not moved: %1 is occupied.</source>
-        <translation>Nem történt lépés: %1 foglalt.</translation>
+        <translation>Nem történt áthelyezés: %1 foglalt.</translation>
     </message>
     <message>
         <source>Not moved.</source>
-        <translation>Nem történt lépés.</translation>
+        <translation>Nem történt áthelyezés.</translation>
     </message>
     <message>
         <source>Blackstone at %1.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>&amp;Reset Highscore</source>
-        <translation>&amp;Eredmények törlése</translation>
+        <translation>Dicsőségtábla &amp;törlése</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -371,7 +371,7 @@ ugyanazt a fát, mert a változatoknak nincs vége...
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                  1.01-es verzió
                                                                          8.99
                                                           A KALDORA fejlesztői
                                                    lásd a KALDORA projekt README.md fájlját

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Pause, then Start, begins a new game.</source>
-        <translation>Jeda, lalu Mulai, untuk memulai permainan baru.</translation>
+        <translation>Tekan Jeda, lalu Mulai, untuk permainan baru.</translation>
     </message>
     <message>
         <source>Game news</source>
@@ -390,7 +390,7 @@ tiada habisnya...
 
 
                          Pohon digambar dengan metode rekursif klasik untuk pohon fraktal:
-                          tiap cabang bercabang lagi: lebih pendek, lebih tipis, bersudut acak.</translation>
+                tiap cabang menumbuhkan beberapa cabang lebih pendek dan tipis bersudut acak.</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Not moved: %1 is occupied.</source>
-        <translation>Non spostato: %1 è occupata.</translation>
+        <translation>Non spostato: la casella in %1 è occupata.</translation>
     </message>
     <message>
         <source>Not moved.</source>
@@ -102,8 +102,8 @@
     <message numerus="yes">
         <source>The colour %1 bursts: %n squares.</source>
         <translation>
-            <numerusform>Il colore %1 scoppia: %n casella.</numerusform>
-            <numerusform>Il colore %1 scoppia: %n caselle.</numerusform>
+            <numerusform>Il colore %1 esplode: %n casella.</numerusform>
+            <numerusform>Il colore %1 esplode: %n caselle.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>A game is running; Pause abandons it and brings Start back.</source>
-        <translation>Una partita è in corso; Pausa la abbandona e fa tornare Avvia.</translation>
+        <translation>C&apos;è una partita in corso; Pausa la abbandona e fa ricomparire Avvia.</translation>
     </message>
 </context>
 <context>
@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Giocatore</translation>
+        <translation>Nome del giocatore</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>Cancellare davvero la classifica?</translation>
+        <translation>Vuoi davvero azzerare la classifica?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -344,7 +344,7 @@ nera.
 
      L&apos;alberello a destra non ha alcuna importanza per il gioco. Rinasce ogni
 volta che si forma e si dissolve una fila o un quadrato.
-Ogni volta è un albero nuovo, mai esistito prima. Nessun giocatore vedrà due
+È sempre un albero nuovo, mai esistito prima. Nessun giocatore vedrà due
 volte lo stesso albero, perché non c&apos;è fine...
 
      Buon divertimento!</translation>
@@ -391,7 +391,7 @@ volte lo stesso albero, perché non c&apos;è fine...
 
 
                       L&apos;albero è disegnato col classico metodo ricorsivo degli alberi frattali:
-                           ogni ramo mette alcuni rami più corti e sottili ad angoli casuali.</translation>
+                      da ogni ramo spuntano alcuni rami più corti e sottili ad angoli casuali.</translation>
     </message>
 </context>
 <context>

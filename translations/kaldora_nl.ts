@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>Game over, score %1.</source>
-        <translation>Spel afgelopen, stand %1.</translation>
+        <translation>Spel afgelopen, score %1.</translation>
     </message>
     <message>
         <source>Game news</source>
-        <translation>Spelnieuws</translation>
+        <translation>Spelgebeurtenissen</translation>
     </message>
     <message>
         <source>Moved to %1.</source>
@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Pause, then Start, begins a new game.</source>
-        <translation>Pauze en dan Start begint een nieuw spel.</translation>
+        <translation>Met Pauze en dan Start begint u een nieuw spel.</translation>
     </message>
     <message>
         <source>row %1, columns %2 to %3</source>
-        <translation>rij %1, kolommen %2 tot %3</translation>
+        <translation>rij %1, kolommen %2 tot en met %3</translation>
     </message>
     <message>
         <source>column %1, rows %2 to %3</source>
-        <translation>kolom %1, rijen %2 tot %3</translation>
+        <translation>kolom %1, rijen %2 tot en met %3</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>rows %1 to %2, columns %3 to %4</source>
-        <translation>rijen %1 tot %2, kolommen %3 tot %4</translation>
+        <translation>rijen %1 tot en met %2, kolommen %3 tot en met %4</translation>
     </message>
     <message>
         <source>Quad dissolved: %1, %2.</source>
@@ -102,15 +102,15 @@
     <message numerus="yes">
         <source>The colour %1 bursts: %n squares.</source>
         <translation>
-            <numerusform>De kleur %1 barst: %n vakje.</numerusform>
-            <numerusform>De kleur %1 barst: %n vakjes.</numerusform>
+            <numerusform>De kleur %1 spat uiteen: %n vakje.</numerusform>
+            <numerusform>De kleur %1 spat uiteen: %n vakjes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n points, score %1.</source>
         <translation>
-            <numerusform>%n punt, stand %1.</numerusform>
-            <numerusform>%n punten, stand %1.</numerusform>
+            <numerusform>%n punt, score %1.</numerusform>
+            <numerusform>%n punten, score %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
-        <translation>Spel afgebroken, stand %1.</translation>
+        <translation>Spel afgebroken, score %1.</translation>
     </message>
     <message>
         <source>Sound on.</source>
@@ -262,7 +262,7 @@
     <name>Form4</name>
     <message>
         <source>Do you really want to blot out the highscore?</source>
-        <translation>De topscores echt wissen?</translation>
+        <translation>Wilt u de topscores echt wissen?</translation>
     </message>
     <message>
         <source>&amp;yes</source>
@@ -436,7 +436,7 @@ twee keer dezelfde boom zien, want er komt geen einde aan...
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>
-        <translation>Naam voor de topscores</translation>
+        <translation>Naam voor de topscorelijst</translation>
     </message>
 </context>
 <context>

@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A game is running; Pause abandons it and brings Start back.</source>
-        <translation>Trwa gra; Wstrzymaj przerywa ją i przywraca przycisk Rozpocznij.</translation>
+        <translation>Trwa gra; przycisk Wstrzymaj przerywa ją i przywraca przycisk Rozpocznij.</translation>
     </message>
     <message>
         <source>Game abandoned, score %1.</source>
@@ -380,7 +380,7 @@ nie zobaczy dwa razy tego samego drzewa, bo ich różnorodność nie ma końca�
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                   Wersja 1.01
                                                                          8.99
                                                           Autorzy gry KALDORA
                                                    zobacz plik README.md projektu KALDORA

@@ -392,7 +392,7 @@ mesma árvore duas vezes, porque ela não tem fim...
 
 
                       A árvore é desenhada pelo clássico método recursivo das árvores fractais:
-                          cada galho brota outros, mais curtos e finos, em ângulos aleatórios.</translation>
+                        de cada galho brotam outros, mais curtos e finos, em ângulos aleatórios.</translation>
     </message>
 </context>
 <context>

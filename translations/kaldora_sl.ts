@@ -339,16 +339,16 @@ dodajo še tri.
      Dokončana vrsta ali kvadrat izgine; za vrsto dobite štiri točke, za kvadrat
 sedemnajst točk.
      Igre je konec, ko so vsa polja zasedena.
-     Ko ustvarite kvadrat in ta izgine, poleg pripisanih sedemnajstih točk takoj
-izginejo tudi vsa polja ene naključno izbrane barve.
+     Ko ustvarite kvadrat in ta izgine, dobite sedemnajst točk, takoj pa izginejo
+tudi vsa polja ene naključno izbrane barve.
      Poleg tega občasno izginejo vsa polja naključno izbrane barve (ne da bi
 nastala vrsta ali kvadrat).
      Po drugi strani se tu in tam kakšno polje nepreklicno zapolni s črnim kamnom.
-     Večbarvna polja lahko uporabite poljubno (so jokerji).
+     Večbarvna polja lahko uporabite poljubno (to so jokerji).
 
 
      Drevesce na desni za igro nima nobenega pomena. Zraste vsakič znova, ko
-nastane in izgine vrsta ali kvadrat. Vsakič je to novo drevo, kakršnega še ni
+nastane in izgine vrsta ali kvadrat. Vedno je to novo drevo, kakršnega še ni
 bilo. Noben igralec ne bo dvakrat videl istega drevesa, saj njihovi raznolikosti
 ni konca...
 
@@ -381,7 +381,7 @@ ni konca...
 
 
                                                                       KALDORA
-                                                                   Version 1.01
+                                                                  Različica 1.01
                                                                          8.99
                                                           Razvijalci igre KALDORA
                                                     glejte README.md projekta KALDORA

@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Pause, then Start, begins a new game.</source>
-        <translation>Paus och sedan Starta börjar ett nytt spel.</translation>
+        <translation>Med Paus och sedan Starta börjar du ett nytt spel.</translation>
     </message>
     <message>
         <source>Game news</source>
@@ -437,7 +437,7 @@ får se samma träd två gånger, för det tar aldrig slut...
     <name>kaldora::Form3</name>
     <message>
         <source>Name for the Highscore</source>
-        <translation>Namn för bästa resultat</translation>
+        <translation>Namn till listan över bästa resultat</translation>
     </message>
 </context>
 <context>

@@ -332,8 +332,7 @@ eklenir.
 kazanırsınız.
      Bütün kareler dolduğunda oyun biter.
      Bir blok oluşturulup yok olduğunda, hesabınıza yazılan on yedi puana ek olarak
-rastgele belirlenen bir renkteki bütün kareler de hiç beklemeden, aynı anda
-yok olur.
+rastgele belirlenen bir renkteki bütün kareler de anında yok olur.
      Ayrıca arada bir, hiçbir sıra ya da blok oluşturulmadan da rastgele belirlenen
 bir renkteki bütün kareler yok olur.
      Buna karşılık zaman zaman bir kare, bir daha boşalmamak üzere kara taşla dolar.

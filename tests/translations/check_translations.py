@@ -26,7 +26,7 @@ WINDOWS = {
 
 # Texts that name what the genre's peers name, and the glossary's term each must hold.
 GLOSSARY = {("Form2", "Highscore"): "high scores", ("HighscoreRows", "Highscore"): "high scores",
-            ("Form1", "&Pause"): "pause"}
+            ("Form1", "&Pause"): "pause", ("ScoreAccess", "Score"): "score"}
 
 
 def glossary(source):
