@@ -443,7 +443,7 @@ vegades el mateix arbre, perquè la varietat no té fi...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Neteja les puntuacions</translation>
+        <translation>Neteja puntuacions</translation>
     </message>
 </context>
 </TS>

@@ -444,7 +444,7 @@ vznikne a zmizí řada nebo čtverec. Vždy je to nový strom, jaký tu ještě 
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Vyčistit nejlepší výsledky</translation>
+        <translation>Vyčistit výsledky</translation>
     </message>
 </context>
 </TS>

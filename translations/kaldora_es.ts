@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Nombre del jugador</translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>

@@ -443,7 +443,7 @@ deux fois le même arbre, car il n&apos;y a pas de fin...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Effacer les meilleurs scores</translation>
+        <translation>Effacer les scores</translation>
     </message>
 </context>
 </TS>

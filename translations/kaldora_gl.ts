@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Nome do xogador</translation>
+        <translation>Xogador</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>
@@ -443,7 +443,7 @@ veces a mesma árbore, porque a variedade non ten fin...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Limpar as mellores puntuacións</translation>
+        <translation>Limpar puntuacións</translation>
     </message>
 </context>
 </TS>

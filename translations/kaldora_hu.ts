@@ -438,7 +438,7 @@ ugyanazt a fát, mert a változatoknak nincs vége...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>A dicsőségtábla törlése</translation>
+        <translation>Dicsőségtábla törlése</translation>
     </message>
 </context>
 </TS>

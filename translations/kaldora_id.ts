@@ -442,7 +442,7 @@ tiada habisnya...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Kosongkan Tingkat Skor</translation>
+        <translation>Hapus Tingkat Skor</translation>
     </message>
 </context>
 </TS>

@@ -247,7 +247,7 @@
     <name>Form3</name>
     <message>
         <source>Spielername</source>
-        <translation>Nome del giocatore</translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Who did reach so much points?</source>

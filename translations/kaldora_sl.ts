@@ -448,7 +448,7 @@ ni konca...
     <name>kaldora::Form4</name>
     <message>
         <source>Reset Highscore</source>
-        <translation>Počisti najboljše rezultate</translation>
+        <translation>Počisti rezultate</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // Serif", in the player's language, and so do the longest dates, scores and names the highscore
 // boxes hold. CTest runs it at the scales 1, 1.25, 1.5 and 2 in the C locale, and in each language
 // the game is translated into.
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -176,6 +177,25 @@ class FitTest : public QObject {
     for (const auto& column : kColumns) {
       for (const QString& text : column.texts)
         QVERIFY2(ShowsWhole(column.box, text), qPrintable(text + " does not show whole"));
+    }
+  }
+
+  // A title the window manager elides ("Nombre…jugador") no longer says what the window asks.
+  // Openbox's frames, bold 8-point sans, leave a title 112 pixels less than the window's width.
+  void theSmallWindowsTitlesFitTheirTitleBars() {
+    QFont bold(QStringLiteral("DejaVu Sans"), 8, QFont::Bold);
+    if (QFontInfo(bold).family() != QLatin1String("DejaVu Sans"))
+      QSKIP("no DejaVu Sans, the face of openbox's titles");
+    const QFontMetrics metrics(bold);
+    Form1& f = rig_->form;
+    for (QWidget* window : {static_cast<QWidget*>(&f.form2()), static_cast<QWidget*>(&f.form3()),
+                            static_cast<QWidget*>(&f.form4())}) {
+      const int room = window->width() - 112;
+      QVERIFY2(metrics.horizontalAdvance(window->windowTitle()) <= room,
+               qPrintable(QStringLiteral("\"%1\" is %2 pixels, more than the %3 of its title bar")
+                              .arg(window->windowTitle())
+                              .arg(metrics.horizontalAdvance(window->windowTitle()))
+                              .arg(room)));
     }
   }
 
