@@ -36,8 +36,8 @@ void Highscore::Form2_cmdWeiter_Click() {
   ports_.list.HideList();
 }
 
-// What a second store says while the first waits for another copy: it cannot be made then, and
-// the window is about to end (a logout during the wait).
+// A second store cannot begin while the first waits for another copy: the window holds the
+// player's input back meanwhile and defers a logout, so this guards what might forget that.
 StoreOutcome Highscore::Busy() const {
   return {false, ports_.path + ": another copy of the game is still storing into it"};
 }

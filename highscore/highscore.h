@@ -83,6 +83,8 @@ class Highscore {
   void cmdHighscoreErneuern_Click();
   StoreOutcome cmdJa_Click();
   void cmdNein_Click();
+  // True while a store waits for another copy's save, the window's events running.
+  bool Storing() const { return storing_; }
 
  private:
   void FillRowsFrom(const HighscoreFile& file);

@@ -22,7 +22,8 @@ void Handler(int signal) {
 
 }  // namespace
 
-EndSignals::EndSignals(std::function<void()> before_end) : before_end_(std::move(before_end)) {
+EndSignals::EndSignals(std::function<void(std::function<void()> end)> before_end)
+    : before_end_(std::move(before_end)) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pair) != 0)
     return;  // the signals keep their default: the game ends at once, as before
   notifier_ = new QSocketNotifier(pair[1], QSocketNotifier::Read, this);
@@ -50,9 +51,10 @@ void EndSignals::Arrived() {
   if (::read(pair[1], &number, 1) != 1)
     return;
   notifier_->setEnabled(false);
-  before_end_();
-  std::signal(number, SIG_DFL);
-  std::raise(number);
+  before_end_([number] {
+    std::signal(number, SIG_DFL);
+    std::raise(number);
+  });
 }
 
 }  // namespace kaldora

@@ -8,11 +8,12 @@ class QSocketNotifier;
 
 namespace kaldora {
 
-// SIGTERM and SIGHUP, taken on the window's thread: `before_end` runs there, then the signal ends
-// the program as it would have, with the status a session manager expects.
+// SIGTERM and SIGHUP, taken on the window's thread: `before_end` runs there and is given the end,
+// which it calls when it is done, at once or later; the signal then ends the program as it would
+// have, with the status a session manager expects.
 class EndSignals final : public QObject {
  public:
-  explicit EndSignals(std::function<void()> before_end);
+  explicit EndSignals(std::function<void(std::function<void()> end)> before_end);
   ~EndSignals() override;
   EndSignals(const EndSignals&) = delete;
   EndSignals& operator=(const EndSignals&) = delete;
@@ -20,7 +21,7 @@ class EndSignals final : public QObject {
  private:
   void Arrived();
 
-  std::function<void()> before_end_;
+  std::function<void(std::function<void()> end)> before_end_;
   QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -37,10 +37,10 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
       small_windows_(
           this,
           {.list_go_on = [this] { game_.highscore().Form2_cmdWeiter_Click(); },
-           .entry_go_on = [this] { ReportUnsaved(game_.highscore().Form3_cmdWeiter_Click()); },
+           .entry_go_on = [this] { Stored(game_.highscore().Form3_cmdWeiter_Click()); },
            // The end of a game is told before the name entry takes the screen reader's attention.
            .entry_showing = [this] { TellNews(); },
-           .reset_yes = [this] { ReportUnsaved(game_.highscore().cmdJa_Click()); },
+           .reset_yes = [this] { Stored(game_.highscore().cmdJa_Click()); },
            .reset_no = [this] { game_.highscore().cmdNein_Click(); }}),
       game_(Ports{squares_, main_view_, sound, timer_, picCanvas_, pump_, news_,
                   HighscorePorts{small_windows_, small_windows_, small_windows_, date_clock_,
@@ -177,9 +177,20 @@ QPushButton* Form1::AddButton(const char* caption, int left, int top, int width,
   return button;
 }
 
-void Form1::StoreOpenEntry() {
+void Form1::StoreOpenEntry(std::function<void()> end) {
+  if (game_.highscore().Storing()) {
+    end_after_store_ = std::move(end);
+    return;
+  }
   if (small_windows_.EntryOpen())
     ReportUnsaved(game_.highscore().Form3_cmdWeiter_Click());
+  end();
+}
+
+void Form1::Stored(const StoreOutcome& outcome) {
+  ReportUnsaved(outcome);
+  if (end_after_store_)
+    std::exchange(end_after_store_, nullptr)();
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <functional>
 
 #include "board/game.h"
 #include "board/qt/boardkeys.h"
@@ -57,8 +58,9 @@ class Form1 final : public QWidget {
   // What a screen reader was last told of a move's consequences.
   NewsBar* newsBar() const { return news_bar_; }
   // When the session ends the game while the name entry is open: the entry is stored with the
-  // name typed so far, since logging out should not cost the player the score.
-  void StoreOpenEntry();
+  // name typed so far, since logging out should not cost the player the score; then `end` runs.
+  // A store that waits for another copy's save finishes first, and `end` runs after it.
+  void StoreOpenEntry(std::function<void()> end);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -74,6 +76,8 @@ class Form1 final : public QWidget {
   bool GameRunning() const;
   // What Alt and the key of the hidden "&Start" answer.
   QString WhyNoStart() const;
+  // After a store: why it failed, if it did, and the end the session asked for meanwhile.
+  void Stored(const StoreOutcome& outcome);
   QPushButton* AddButton(const char* caption, int left, int top, int width, int height,
                          void (Game::*click)());
 
@@ -84,6 +88,8 @@ class Form1 final : public QWidget {
   SquaresView squares_;
   MainView main_view_;
   QtGameTimer timer_;
+  // What the session asked for while a store waited: the end, once the store is done.
+  std::function<void()> end_after_store_;
   QtEventPump pump_;
   BoardNews news_;
   QLabel* lblKaldora_ = nullptr;

@@ -111,7 +111,8 @@ int main(int argc, char** argv) {
   // Outlives the windows that play through it. The start sound comes with the first frame.
   kaldora::PulseSound sound(kaldora::PulseSound::Load::kAfterBegin);
   kaldora::Form1 form(random, sound);
-  kaldora::EndSignals end_signals([&form] { form.StoreOpenEntry(); });
+  kaldora::EndSignals end_signals(
+      [&form](std::function<void()> end) { form.StoreOpenEntry(std::move(end)); });
   form.show();
   AfterFirstFrame after_first_frame([&sound] {
     SetWindowIcon();
