@@ -83,8 +83,8 @@ std::unique_ptr<HighscoreFile> OpenLocked(const std::string& target, bool& locke
       std::this_thread::sleep_for(kLockPoll);
       continue;
     }
-    struct stat held {
-    }, named{};
+    struct stat held {};
+    struct stat named {};
     if (::fstat(file->fd(), &held) == 0 && ::stat(target.c_str(), &named) == 0 &&
         held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
       locked = true;
