@@ -61,7 +61,7 @@ open_ten_times() {
     # Where it settles: a window manager that placed it elsewhere has it moved back.
     place=$(geometry "$small")
     for _ in $(seq 3); do
-      sleep 1.2  # past the game's own checks at a quarter and a whole second
+      sleep 1.2  # a move the game undoes is back within a tenth of a second
       [ "$(geometry "$small")" = "$place" ] && break
       place=$(geometry "$small")
     done

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "window/qt/access.h"
 #include "window/qt/layout.h"
@@ -32,6 +33,14 @@ SmallWindow::SmallWindow(QWidget* owner, const char* context, const char* title,
   setAutoFillBackground(true);
   // Closing it through the window manager only hides it, and never ends the game.
   setAttribute(Qt::WA_QuitOnClose, false);
+  looking_.setInterval(100);
+  connect(&looking_, &QTimer::timeout, this, [this] {
+    if (since_shown_.elapsed() >= 3000)
+      corrections_ = 0;
+    if (since_shown_.elapsed() >= 10000 || !isVisible())
+      looking_.stop();
+    PutBack();
+  });
 }
 
 void SmallWindow::ShowInFront() {
@@ -70,16 +79,18 @@ void SmallWindow::showEvent(QShowEvent* event) {
     placed_ = true;
     WatchShownChildren(this);
     CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
+    since_shown_.start();
+    looking_.start();
   } else {
     setGeometry(QRect(client_at_, size()));
     MoveClient(this, client_at_);
     // A busy window manager may still put it elsewhere as it maps it (mutter, now and then, by
-    // the height of its title bar): for a few seconds after the showing, such a move is undone,
-    // whether Qt hears of it or only the X server knows.
+    // the height of its title bar): for a few seconds after the showing, such a move is undone
+    // within a tenth of a second, whether Qt hears of it or only the X server knows; the shift by
+    // the frame is looked for a while longer.
     corrections_ = 3;
-    for (const int ms : {250, 1000, 2500})
-      QTimer::singleShot(ms, this, [this] { PutBack(); });
-    QTimer::singleShot(3000, this, [this] { corrections_ = 0; });
+    since_shown_.start();
+    looking_.start();
   }
   QDialog::showEvent(event);
   SkipTaskbar(this);
@@ -91,16 +102,26 @@ void SmallWindow::moveEvent(QMoveEvent* event) {
 }
 
 void SmallWindow::PutBack() {
-  if (corrections_ > 0 && isVisible() && ClientAt(this) != client_at_) {
-    --corrections_;
+  if (!isVisible())
+    return;
+  const QPoint at = ClientAt(this);
+  if (hidden_once_ &&
+      ((corrections_ > 0 && at != client_at_) || ShiftedByItsFrame(this, client_at_))) {
+    corrections_ = std::max(corrections_ - 1, 0);
     setGeometry(QRect(client_at_, size()));
     MoveClient(this, client_at_, false);  // Qt may think it is there already
+    seen_at_ = client_at_;
+  } else {
+    seen_at_ = at;
   }
 }
 
 void SmallWindow::hideEvent(QHideEvent* event) {
   corrections_ = 0;
-  client_at_ = ClientAt(this);
+  // Not asked now: the window manager may already have given the window back to the root window
+  // at its frame's place (mutter), the sooner the less busy it is.
+  client_at_ = seen_at_;
+  hidden_once_ = true;
   QDialog::hideEvent(event);
 }
 

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace kaldora {
 
@@ -31,13 +33,18 @@ class SmallWindow : public QDialog {
   void moveEvent(QMoveEvent* event) override;
 
  private:
-  // Undoes a window manager's move of the window just after it was shown again.
+  // Undoes a window manager's move of the window just after it was shown again, and at any time
+  // the shift by its own frame that a busy mutter makes.
   void PutBack();
 
   const char* context_;
   bool placed_ = false;
+  bool hidden_once_ = false;
   QPoint client_at_;     // where it was when last hidden
+  QPoint seen_at_;       // where it was last seen while shown
   int corrections_ = 0;  // moves of the window manager still to undo
+  QElapsedTimer since_shown_;
+  QTimer looking_;  // for such moves, a while after each showing
 };
 
 }  // namespace kaldora

@@ -206,6 +206,12 @@ QPoint ClientAt(QWidget* window) {
   return {qRound(at->dst_x / ratio), qRound(at->dst_y / ratio)};
 }
 
+bool ShiftedByItsFrame(QWidget* window, QPoint at) {
+  const std::optional<QMargins> frame = SetExtents(window);
+  return frame && (frame->left() != 0 || frame->top() != 0) &&
+         ClientAt(window) == at - QPoint(frame->left(), frame->top());
+}
+
 void MoveClient(QWidget* window, QPoint at, bool after_withdrawal) {
   const X11Window w = X11(window);
   if (w.connection == nullptr)

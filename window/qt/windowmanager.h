@@ -15,6 +15,11 @@ void CentreOnScreen(QWidget* window);
 // behind a window manager that has just framed the window. Elsewhere Qt's idea.
 QPoint ClientAt(QWidget* window);
 
+// Whether the window's client area lies where its frame's corner should be, were the client at
+// `at`: so mutter gives a withdrawn window back to the root window, and a busy mutter may do it
+// seconds after the window was shown again. False while the frame is not known.
+bool ShiftedByItsFrame(QWidget* window, QPoint at);
+
 // Puts the client area of a hidden window where it is to appear, at the X server itself, once the
 // window manager has let it go: giving it back to the root window at its frame's place (mutter),
 // a window manager moves it, maybe after Qt last looked, and Qt sends no place it thinks it has.
