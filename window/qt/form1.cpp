@@ -43,8 +43,11 @@ Form1::Form1(Random& random, SoundOutput& sound, QWidget* parent)
            .reset_yes = [this] { Stored(game_.highscore().cmdJa_Click()); },
            .reset_no = [this] { game_.highscore().cmdNein_Click(); }}),
       game_(Ports{squares_, main_view_, sound, timer_, picCanvas_, pump_, news_,
-                  HighscorePorts{small_windows_, small_windows_, small_windows_, date_clock_,
-                                 "P1.dat", [this] { pump_.DoEvents(); }}},
+                  HighscorePorts{.list = small_windows_,
+                                 .entry = small_windows_,
+                                 .reset = small_windows_,
+                                 .clock = date_clock_,
+                                 .waiting = [this] { pump_.DoEvents(); }}},
             random) {
   InstallAccessibility();
   // The game's name, the same in every language, rather than a window manager's placeholder.

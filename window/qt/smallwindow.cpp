@@ -79,8 +79,6 @@ void SmallWindow::showEvent(QShowEvent* event) {
     placed_ = true;
     WatchShownChildren(this);
     CentreOnScreen(this);  // also keeps QDialog from placing it over the main window's centre
-    since_shown_.start();
-    looking_.start();
   } else {
     setGeometry(QRect(client_at_, size()));
     MoveClient(this, client_at_);
@@ -89,9 +87,9 @@ void SmallWindow::showEvent(QShowEvent* event) {
     // within a tenth of a second, whether Qt hears of it or only the X server knows; the shift by
     // the frame is looked for a while longer.
     corrections_ = 3;
-    since_shown_.start();
-    looking_.start();
   }
+  since_shown_.start();
+  looking_.start();
   QDialog::showEvent(event);
   SkipTaskbar(this);
 }
