@@ -46,7 +46,6 @@ TEXTS = {
         "over": r"Game over, score (?P<score>\d+)\.",
         "over_key": "The game is over. Pause, then Start, begins a new game.",
         "rules": ("alt+w", "How to Play", "The aim of the game is to obtain as many points"),
-        "information": ("alt+i", "Information", "KALDORA"),
         "entry": "Name for the Highscore",
         "list": ("alt+h", "Highscore"),
         "list_row": r"^(?P<rank>\d+), (?P<points>-?\d+) points?(?:, (?P<rest>.+?))?\.?$",
@@ -78,7 +77,6 @@ TEXTS = {
         "over": r"Spiel zu Ende, Stand (?P<score>\d+)\.",
         "over_key": "Das Spiel ist zu Ende. Mit Pause und dann Start beginnt ein neues Spiel.",
         "rules": ("alt+r", "Spielregeln", "Ziel des Spiels ist es, so viele Punkte"),
-        "information": ("alt+i", "Information", "KALDORA"),
         "entry": "Name für die Bestenliste",
         "list": ("alt+z", "Bestenliste"),
         "list_row": r"^(?P<rank>\d+), (?P<points>-?\d+) Punkte?(?:, (?P<rest>.+?))?\.?$",
@@ -286,16 +284,15 @@ def rows(answers):
 def to_the_end():
     """A panel read and closed, a whole game, its name entry, the list row by row, the reset
     question, and the keys that a game over leaves without a button."""
-    for panel in ("rules", "information"):
-        key, name, first_line = TEXTS[panel]
-        answers = press(key)
-        if name not in " ".join(answers) or not any(first_line in text for text in answers):
-            fail(f"the {panel} opened with {answers}")
-        line = press("Down")
-        if len(line) != 1 or first_line in line[0]:
-            fail(f"Down in the {panel} said {line}, not their next line")
-        if len(cells(press("Escape"))) != 1:
-            fail(f"closing the {panel} did not return to the square under the frame")
+    key, name, first_line = TEXTS["rules"]
+    answers = press(key)
+    if name not in " ".join(answers) or not any(first_line in text for text in answers):
+        fail(f"the rules opened with {answers}")
+    line = press("Down")
+    if len(line) != 1 or first_line in line[0]:
+        fail(f"Down in the rules said {line}, not their next line")
+    if len(cells(press("Escape"))) != 1:
+        fail("closing the rules did not return to the square under the frame")
 
     press(TEXTS["keys"]["start"])
     if TEXTS["running"] not in press(TEXTS["keys"]["start"]):
